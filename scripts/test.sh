@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the one command CI runs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+build="${VXCL_BUILD_DIR:-$root/build}"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENCH=ON
+cmake --build "$build" -j "$(nproc)"
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" --timeout 300

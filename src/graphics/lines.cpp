@@ -1,0 +1,71 @@
+#include "graphics/lines.h"
+
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+
+namespace vxcl {
+
+namespace {
+
+// These elements take no rotation argument: they are always drawn unturned.
+constexpr int kUnturned = 0;
+
+int CheckedLineWidth(int width, CheckCode& code) {
+  if (width >= 1 && width <= 99) return width;
+  code.Fail(kLineWidthOutOfRange);
+  return 1;
+}
+
+}  // namespace
+
+int DrawLine(JobState& job, double x, double y, unsigned direction,
+             int lineWidth, double length) {
+  if (!job.JobOpen) return kNoJob;
+  const int h = HorizontalDots(job, x);
+  const int v = VerticalDots(job, y);
+  const int lengthDots = SizeDots(job, length);
+  CheckCode code;
+  lineWidth = CheckedLineWidth(lineWidth, code);
+  if (direction >= 2) {
+    direction = 0;
+    code.Fail(kLineDirectionOutOfRange);
+  }
+  const std::string command = std::string{ESC} + "FW" +
+                              ZeroPadded(lineWidth, 2) + "HV"[direction] +
+                              ZeroPadded(lengthDots, 4);
+  AppendElement(job, kUnturned, h, v, command);
+  return code.Result();
+}
+
+int DrawBox(JobState& job, double x, double y, int lineWidth1, int lineWidth2,
+            double boxWidth, double boxHeight) {
+  if (!job.JobOpen) return kNoJob;
+  const int h = HorizontalDots(job, x);
+  const int v = VerticalDots(job, y);
+  const int widthDots = SizeDots(job, boxWidth);
+  const int heightDots = SizeDots(job, boxHeight);
+  CheckCode code;
+  lineWidth1 = CheckedLineWidth(lineWidth1, code);
+  lineWidth2 = CheckedLineWidth(lineWidth2, code);
+  const std::string command =
+      std::string{ESC} + "FW" + ZeroPadded(lineWidth1, 2) +
+      ZeroPadded(lineWidth2, 2) + "H" + ZeroPadded(widthDots, 4) + "V" +
+      ZeroPadded(heightDots, 4);
+  AppendElement(job, kUnturned, h, v, command);
+  return code.Result();
+}
+
+int ReverseImage(JobState& job, double x, double y, double width,
+                 double height) {
+  if (!job.JobOpen) return kNoJob;
+  const int h = HorizontalDots(job, x);
+  const int v = VerticalDots(job, y);
+  const std::string command = std::string{ESC} + "(" +
+                              Decimal(SizeDots(job, width)) + "," +
+                              Decimal(SizeDots(job, height));
+  AppendElement(job, kUnturned, h, v, command);
+  return kSuccess;
+}
+
+}  // namespace vxcl

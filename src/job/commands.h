@@ -1,0 +1,33 @@
+// Building blocks of the printer's command language: control bytes, number
+// formatting, millimetre conversion and the rotation prefix.
+#ifndef VXCL_JOB_COMMANDS_H
+#define VXCL_JOB_COMMANDS_H
+
+#include <string>
+#include <string_view>
+
+namespace vxcl {
+
+inline constexpr char NUL = '\x00';
+inline constexpr char STX = '\x02';
+inline constexpr char ETX = '\x03';
+inline constexpr char ESC = '\x1b';
+
+// "%d": plain decimal, a leading minus sign when negative.
+std::string Decimal(long long value);
+
+// "%0.Nd": the digits zero-padded to at least `width`, the minus sign ahead
+// of the padding (-7 with width 3 gives "-007"); longer values are whole.
+std::string ZeroPadded(long long value, int width);
+
+// Millimetres to dots: the integer part, truncated toward zero, of
+// dotsPerMm * mm + 0.5, formed in extended precision. A NaN gives 0 and
+// values beyond the 32-bit range saturate, so no input is undefined.
+int MmToDots(int dotsPerMm, double mm);
+
+// ESC "%1", "%2" or "%3" for 1 to 3; ESC "%0" for every other direction.
+std::string RotationPrefix(int direction);
+
+}  // namespace vxcl
+
+#endif

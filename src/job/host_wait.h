@@ -1,0 +1,19 @@
+// Waiting while keeping the host's event queue serviced.
+#ifndef VXCL_JOB_HOST_WAIT_H
+#define VXCL_JOB_HOST_WAIT_H
+
+#include "platform/platform.h"
+
+namespace vxcl {
+
+// Dispatches every waiting host event; a quit request is removed and
+// dropped, not dispatched.
+void ServiceMessages(HostEventQueue& events);
+
+// Services host events for one second. Sleeps between polls (at most 10 ms
+// at a time) rather than spinning a core; the counter may wrap.
+void WaitOneSecond(HostEventQueue& events, Clock& clock);
+
+}  // namespace vxcl
+
+#endif

@@ -1,0 +1,19 @@
+#include "job/messages.h"
+
+namespace vxcl {
+
+std::string PrinterUnusableMessage(std::string_view printerName) {
+  std::string text = "所選擇的 \"";
+  text += printerName;
+  text += "\" 印表機無法使用.";
+  return text;
+}
+
+std::string DocumentFailedMessage(std::string_view documentName) {
+  std::string text = "列印 \"";
+  text += documentName;
+  text += "\" 文件發生錯誤.";
+  return text;
+}
+
+}  // namespace vxcl

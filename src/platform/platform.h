@@ -1,0 +1,30 @@
+// The operating-system services the library uses, gathered in one place so
+// that tests can put fakes in their stead.
+#ifndef VXCL_PLATFORM_PLATFORM_H
+#define VXCL_PLATFORM_PLATFORM_H
+
+#include "platform/clock.h"
+#include "platform/host_events.h"
+#include "platform/printer_system.h"
+
+namespace vxcl {
+
+struct Platform {
+  PrinterSystem* printers = nullptr;
+  HostEventQueue* events = nullptr;
+  Clock* clock = nullptr;
+};
+
+// The services in use: the operating system's, behind the virtual printers,
+// unless a test replaced them.
+const Platform& CurrentPlatform();
+
+// Puts `replacement` in use and returns what was in use before.
+Platform ReplacePlatform(const Platform& replacement);
+
+// The operating system's own printers (no virtual printers).
+PrinterSystem& OsPrinterSystem();
+
+}  // namespace vxcl
+
+#endif

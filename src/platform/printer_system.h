@@ -1,0 +1,72 @@
+// What the library needs from the operating system's printers: find them by
+// name, read a printer's resolution and printable area, count its queued
+// jobs, and submit one document of raw bytes.
+#ifndef VXCL_PLATFORM_PRINTER_SYSTEM_H
+#define VXCL_PLATFORM_PRINTER_SYSTEM_H
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vxcl {
+
+// A private copy of a printer's paper settings; changing it never changes
+// the printer's own settings.
+struct DeviceMode {
+  int paperWidth = 0;   // tenths of a millimetre
+  int paperLength = 0;  // tenths of a millimetre
+};
+
+// What the printer reports for a given paper.
+struct DeviceCaps {
+  int dotsPerInch = 0;        // horizontal resolution
+  int printableWidthMm = 0;   // whole millimetres
+  int printableHeightMm = 0;  // whole millimetres
+};
+
+// An open printer. Destroying it closes the printer.
+class Printer {
+ public:
+  virtual ~Printer() = default;
+
+  // The printer's current paper settings; false when they cannot be read.
+  virtual bool ReadDeviceMode(DeviceMode& mode) = 0;
+  // What the printer reports for `mode`; nullopt when it cannot answer.
+  virtual std::optional<DeviceCaps> QueryDevice(const DeviceMode& mode) = 0;
+  // Why the printer cannot be used, after a failed call; may be empty.
+  virtual std::string FailureReason() const { return {}; }
+
+  // Jobs in the printer's queue; nullopt when they cannot be enumerated.
+  virtual std::optional<int> QueuedJobCount() = 0;
+
+  // One raw document, step by step; each step reports success.
+  virtual bool StartDocument(std::string_view documentName) = 0;
+  virtual bool StartPage() = 0;
+  virtual bool Write(std::string_view bytes, std::size_t& written) = 0;
+  virtual bool EndPage() = 0;
+  virtual bool EndDocument() = 0;
+
+  // A spooler settles for a second after a submission; an in-process
+  // printer has nothing to wait for.
+  virtual bool SettlesAfterSubmission() const { return true; }
+};
+
+class PrinterSystem {
+ public:
+  virtual ~PrinterSystem() = default;
+
+  // Installed printers in enumeration order; nullopt when enumeration fails.
+  virtual std::optional<std::vector<std::string>> PrinterNames() = 0;
+  // The default printer: "" when there is none, nullopt when it cannot be
+  // read.
+  virtual std::optional<std::string> DefaultPrinterName() = 0;
+  // Opens a printer by its exact name; null when it cannot be opened.
+  virtual std::unique_ptr<Printer> Open(std::string_view name) = 0;
+};
+
+}  // namespace vxcl
+
+#endif

@@ -1,0 +1,98 @@
+#include "dump.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vxlabel {
+
+namespace {
+
+constexpr char STX = '\x02', ETX = '\x03', ESC = '\x1b';
+
+bool IsDigits(std::string_view s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return !s.empty();
+}
+
+// ESC "GB" aaa bbb: aaa bytes a row, bbb blocks of eight rows. The size of
+// the payload, when the header at `pos` (just past "GB") is complete.
+bool GraphicPayload(std::string_view s, std::size_t pos, std::size_t& header,
+                    std::size_t& payload) {
+  if (pos + 6 > s.size()) return false;
+  const std::string_view a = s.substr(pos, 3), b = s.substr(pos + 3, 3);
+  if (!IsDigits(a) || !IsDigits(b)) return false;
+  header = 6;
+  payload = static_cast<std::size_t>(std::stoul(std::string(a))) *
+            static_cast<std::size_t>(std::stoul(std::string(b))) * 8;
+  return true;
+}
+
+}  // namespace
+
+std::string ShowBytes(std::string_view bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    switch (c) {
+      case 0x00:
+        out += "<NUL>";
+        break;
+      case 0x02:
+        out += "<STX>";
+        break;
+      case 0x03:
+        out += "<ETX>";
+        break;
+      case 0x1b:
+        out += "<ESC>";
+        break;
+      default:
+        if (c < 0x20 || c >= 0x7f) {
+          char tag[8];
+          std::snprintf(tag, sizeof tag, "<x%02X>", c);
+          out += tag;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> DumpStream(std::string_view s) {
+  std::vector<std::string> lines;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (s[i] == STX || s[i] == ETX) {
+      lines.push_back(ShowBytes(s.substr(i, 1)));
+      ++i;
+      continue;
+    }
+    if (s[i] == ESC && s.substr(i + 1, 2) == "GB") {
+      std::size_t header = 0, payload = 0;
+      if (GraphicPayload(s, i + 3, header, payload)) {
+        const std::size_t start = i + 3 + header;
+        const std::size_t have = std::min(payload, s.size() - start);
+        std::string line = ShowBytes(s.substr(i, 3 + header));
+        line += " [" + std::to_string(have) + " bytes of graphic data";
+        if (have < payload)
+          line += ", " + std::to_string(payload - have) + " missing";
+        line += "]";
+        lines.push_back(std::move(line));
+        i = start + have;
+        continue;
+      }
+    }
+    // One command: from this byte up to the next ESC, STX or ETX. The cut
+    // command's NUL belongs to its ESC.
+    std::size_t end = i + 1;
+    if (s[i] == ESC && end < s.size() && s[end] == '\0') ++end;
+    while (end < s.size() && s[end] != ESC && s[end] != STX && s[end] != ETX)
+      ++end;
+    lines.push_back(ShowBytes(s.substr(i, end - i)));
+    i = end;
+  }
+  return lines;
+}
+
+}  // namespace vxlabel

@@ -1,0 +1,35 @@
+// The exports a script may call, with their parameter lists taken from the
+// public header's declarations.
+#ifndef VXLABEL_EXPORT_TABLE_H
+#define VXLABEL_EXPORT_TABLE_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "script.h"
+
+namespace vxlabel {
+
+struct ExportSignature {
+  std::string_view name;
+  // One letter a parameter: s string, c character, i int, u unsigned,
+  // d double, p address of a string pointer.
+  std::string_view params;
+  // Converts the arguments and calls; throws ScriptError when an argument
+  // does not fit its parameter.
+  int (*invoke)(const Call& call);
+};
+
+// nullptr for an unknown name.
+const ExportSignature* FindExport(std::string_view name);
+
+const std::vector<ExportSignature>& AllExports();
+
+// The names of the job starts and maintenance calls, whose first argument
+// is a printer name.
+bool TakesPrinterName(std::string_view name);
+
+}  // namespace vxlabel
+
+#endif

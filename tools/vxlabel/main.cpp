@@ -1,0 +1,71 @@
+// vxlabel: run label scripts through the library and inspect command
+// streams.
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "dump.h"
+#include "run_command.h"
+
+namespace {
+
+int Dump(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "cannot read " << path << "\n";
+    return 2;
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  for (const std::string& line : vxlabel::DumpStream(bytes.str()))
+    std::cout << line << "\n";
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"vxlabel: print labels on SATO printers from scripts"};
+  app.require_subcommand(1);
+
+  vxlabel::RunOptions run;
+  std::string virtualSpec;
+  auto* runCommand =
+      app.add_subcommand("run", "Run a label script, one call per line");
+  runCommand->add_option("script", run.script, "The label script")
+      ->required()
+      ->check(CLI::ExistingFile);
+  auto* printerOption = runCommand->add_option(
+      "--printer", "Print to this printer instead of the script's");
+  auto* virtualOption = runCommand->add_option(
+      "--virtual", virtualSpec,
+      "Print to virtual printers DPI:WIDTH_MM:HEIGHT_MM (the default when "
+      "no --printer is given: 203:104:1000)");
+  auto* outOption = runCommand->add_option(
+      "--out", "Write each job a virtual printer receives to DIR/<n>.prn");
+
+  std::string dumpFile;
+  auto* dumpCommand =
+      app.add_subcommand("dump", "Show a command stream one command per line");
+  dumpCommand->add_option("file", dumpFile, "A saved command stream")
+      ->required()
+      ->check(CLI::ExistingFile);
+
+  CLI11_PARSE(app, argc, argv);
+
+  if (*dumpCommand) return Dump(dumpFile);
+
+  if (*printerOption) run.printer = printerOption->as<std::string>();
+  if (*outOption) run.outDir = outOption->as<std::string>();
+  if (*virtualOption) {
+    run.virtualPrinter = vxlabel::ParseVirtualMetrics(virtualSpec);
+    if (!run.virtualPrinter) {
+      std::cerr << "--virtual wants DPI:WIDTH_MM:HEIGHT_MM, all at least 1\n";
+      return 2;
+    }
+  } else if (!run.printer) {
+    run.virtualPrinter = vxlabel::VirtualMetrics{};
+  }
+  return vxlabel::RunScript(run, std::cout, std::cerr);
+}

@@ -1,0 +1,33 @@
+// `vxlabel run`: runs a label script against a printer.
+#ifndef VXLABEL_RUN_COMMAND_H
+#define VXLABEL_RUN_COMMAND_H
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace vxlabel {
+
+struct VirtualMetrics {
+  int dotsPerInch = 203;
+  int maxWidthMm = 104;
+  int maxHeightMm = 1000;
+};
+
+struct RunOptions {
+  std::string script;
+  std::optional<std::string> printer;            // replaces the script's names
+  std::optional<VirtualMetrics> virtualPrinter;  // print to virtual printers
+  std::optional<std::string> outDir;             // where received jobs go
+};
+
+// Parses "DPI:WIDTH_MM:HEIGHT_MM"; nullopt when malformed.
+std::optional<VirtualMetrics> ParseVirtualMetrics(const std::string& text);
+
+// Returns the process exit code: 0 when every call succeeded or warned, 1
+// when a call was refused, 2 on a script or file error.
+int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace vxlabel
+
+#endif

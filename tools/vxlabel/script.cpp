@@ -1,0 +1,170 @@
+#include "script.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace vxlabel {
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+class LineParser {
+ public:
+  LineParser(std::string_view line, int number) : s_(line), line_(number) {}
+
+  bool AtEnd() {
+    SkipSpace();
+    return i_ >= s_.size() || s_[i_] == '#';
+  }
+
+  std::string Name() {
+    const std::size_t start = i_;
+    while (i_ < s_.size() &&
+           (std::isalnum(static_cast<unsigned char>(s_[i_])) || s_[i_] == '_'))
+      ++i_;
+    if (start == i_) Fail("expected a function name");
+    if (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#')
+      Fail("unexpected character after the function name");
+    return std::string(s_.substr(start, i_ - start));
+  }
+
+  Value Argument() {
+    SkipSpace();
+    if (s_[i_] == '"') return Quoted();
+    const std::size_t start = i_;
+    while (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#') ++i_;
+    return Bare(std::string(s_.substr(start, i_ - start)));
+  }
+
+ private:
+  [[noreturn]] void Fail(const std::string& message) const {
+    throw ScriptError(line_, message);
+  }
+
+  void SkipSpace() {
+    while (i_ < s_.size() && IsSpace(s_[i_])) ++i_;
+  }
+
+  Value Quoted() {
+    const std::size_t start = i_++;
+    Value v;
+    v.kind = Value::Kind::Text;
+    for (;;) {
+      if (i_ >= s_.size()) Fail("unterminated string");
+      const char c = s_[i_++];
+      if (c == '"') break;
+      if (c != '\\') {
+        v.text += c;
+        continue;
+      }
+      if (i_ >= s_.size()) Fail("unterminated string");
+      const char e = s_[i_++];
+      switch (e) {
+        case '\\':
+          v.text += '\\';
+          break;
+        case '"':
+          v.text += '"';
+          break;
+        case 'n':
+          v.text += '\n';
+          break;
+        case 'r':
+          v.text += '\r';
+          break;
+        case 't':
+          v.text += '\t';
+          break;
+        case '0':
+          v.text += '\0';
+          break;
+        case 'x': {
+          int value = 0, digits = 0;
+          while (digits < 2 && i_ < s_.size() && HexDigit(s_[i_]) >= 0) {
+            value = value * 16 + HexDigit(s_[i_++]);
+            ++digits;
+          }
+          if (digits == 0) Fail("\\x needs hexadecimal digits");
+          v.text += static_cast<char>(value);
+          break;
+        }
+        default:
+          Fail(std::string("unknown escape \\") + e);
+      }
+    }
+    if (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#')
+      Fail("unexpected character after a string");
+    v.source = std::string(s_.substr(start, i_ - start));
+    return v;
+  }
+
+  Value Bare(const std::string& word) {
+    Value v;
+    v.source = word;
+    if (word == "null") return v;
+    v.kind = Value::Kind::Number;
+    if (word == "nan") {
+      v.number = NAN;
+      return v;
+    }
+    if (word == "inf" || word == "+inf") {
+      v.number = INFINITY;
+      return v;
+    }
+    if (word == "-inf") {
+      v.number = -INFINITY;
+      return v;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long long integer = std::strtoll(word.c_str(), &end, 10);
+    if (end && *end == '\0' && errno == 0) {
+      v.number = static_cast<long double>(integer);
+      v.integral = true;
+      return v;
+    }
+    errno = 0;
+    const long double real = std::strtold(word.c_str(), &end);
+    if (word.empty() || !end || *end != '\0' || errno == ERANGE ||
+        !std::isfinite(real))
+      Fail("not a number, string or null: " + word);
+    v.number = real;
+    return v;
+  }
+
+  std::string_view s_;
+  int line_;
+  std::size_t i_ = 0;
+};
+
+}  // namespace
+
+std::vector<Call> ParseScript(std::string_view text) {
+  std::vector<Call> calls;
+  int number = 0;
+  for (std::size_t pos = 0; pos <= text.size();) {
+    const std::size_t end = std::min(text.find('\n', pos), text.size());
+    LineParser parser(text.substr(pos, end - pos), ++number);
+    pos = end + 1;
+    if (parser.AtEnd()) continue;
+    Call call;
+    call.line = number;
+    call.name = parser.Name();
+    while (!parser.AtEnd()) call.args.push_back(parser.Argument());
+    calls.push_back(std::move(call));
+  }
+  return calls;
+}
+
+}  // namespace vxlabel
