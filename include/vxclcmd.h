@@ -145,8 +145,29 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux), and returns its full length; 0 when
- * no error was raised since the last job start. */
+ * no error was raised since the last job start or VxclPrinterMetrics. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
+
+/* Extensions: the printers the library sees. ----------------------------- */
+
+/* Printers a job start can name: the virtual printers, then the operating
+ * system's (the CUPS destinations on Linux), in that order. Returns their
+ * count, or -1 when no printer list can be read. */
+VXCL_API int VXCL_CALL VxclPrinterCount(void);
+
+/* Copies the name of printer `index` (0 = first, as VxclPrinterCount counts
+ * them), zero-terminated and truncated to fit, and returns its full length;
+ * -1 when there is no such printer. */
+VXCL_API int VXCL_CALL VxclPrinterName(int index, char *buffer, int capacity);
+
+/* Looks a printer up as a job start does, without touching the job in
+ * progress, and stores what the job start would use: dots per millimetre and
+ * the widest and longest printable area in dots (null pointers are skipped).
+ * Returns 1, or 0 when the printer is not found or cannot be used; then
+ * VxclLastError says why when the printer system told. */
+VXCL_API int VXCL_CALL VxclPrinterMetrics(const char *name, int *dotsPerMm,
+                                          int *maxWidthDots,
+                                          int *maxHeightDots);
 
 #ifdef __cplusplus
 }
