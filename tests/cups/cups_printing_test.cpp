@@ -247,6 +247,14 @@ TEST_F(CupsPrinting, EveryByteValuePassesThroughWhole) {
   EXPECT_TRUE(jobs.back() == data);
 }
 
+TEST_F(CupsPrinting, NoPrinterNameSendsToTheCupsDefault) {
+  const std::size_t before = ReceivedSoFar();
+  EXPECT_EQ(RawJob(Instant(), "", " Job", "default"), 144);
+  const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
+  ASSERT_EQ(jobs.size(), before + 1);
+  EXPECT_EQ(jobs.back(), "default");
+}
+
 TEST_F(CupsPrinting, NameWithSurroundingBlanksPrintsOnTheQueue) {
   ReplacePlatform(Instant());
   const std::size_t before = ReceivedSoFar();
