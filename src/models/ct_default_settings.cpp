@@ -57,12 +57,12 @@ std::string CtSettingsRecord(const CtSettings& settings, CheckCode& code) {
 
 int SendCtDefaults(JobState& job, const Platform& platform,
                    const char* printerName, const CtSettings& settings) {
-  const int found =
-      FindMaintenancePrinter(job, platform, printerName, ResolutionTest::None);
+  MaintenanceJob defaults(job, platform);
+  const int found = defaults.LookUp(printerName, ResolutionTest::None);
   if (found != kSuccess) return found;
   CheckCode code;
   const std::string record = CtSettingsRecord(settings, code);
-  return SubmitMaintenanceJob(job, platform, record, code);
+  return defaults.Submit(record, code);
 }
 
 }  // namespace vxcl

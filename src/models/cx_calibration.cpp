@@ -21,13 +21,14 @@ std::string CxCalibrationStream(int heightDots, const CxSettings& settings,
 int CalibrateCx(JobState& job, const Platform& platform,
                 const char* printerName, double labelHeight,
                 const CxSettings& settings) {
-  const int found = FindMaintenancePrinter(job, platform, printerName,
-                                           ResolutionTest::AtLeast4DotsPerMm);
+  MaintenanceJob calibration(job, platform);
+  const int found =
+      calibration.LookUp(printerName, ResolutionTest::AtLeast4DotsPerMm);
   if (found != kSuccess) return found;
   CheckCode code;
   const std::string stream =
       CxCalibrationStream(MmToDots(job.DotsPerMm, labelHeight), settings, code);
-  return SubmitMaintenanceJob(job, platform, stream, code);
+  return calibration.Submit(stream, code);
 }
 
 }  // namespace vxcl

@@ -114,6 +114,17 @@ TEST_F(MaintenanceJobTest, RefusalLeavesTheOpenJobWithItsPrinter) {
   VirtualPrinters().Remove("LOW");
 }
 
+TEST_F(MaintenanceJobTest, FailureBeforeSubmissionKeepsTheOpenJob) {
+  FakePlatform fake;
+  fake.printers.Add("FP");
+  ASSERT_EQ(PrnInit("FP", 3, 4, 100.0, 50.0, 0.0), 1);
+  fake.printers.throwBadAlloc = true;
+  EXPECT_EQ(Calibrate("Other"), 31);
+  EXPECT_EQ(LastError(), "out of memory");
+  EXPECT_TRUE(job().JobOpen);
+  EXPECT_EQ(job().PrinterName, "FP");
+}
+
 TEST_F(MaintenanceJobTest, DefaultsNeedNoResolution) {
   ASSERT_TRUE(VirtualPrinters().Add("LOW", 88, 50, 100));
   EXPECT_EQ(SendDefaults("LOW"), 1);
