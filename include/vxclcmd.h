@@ -63,6 +63,14 @@ extern "C" {
 #define VXCL_INTERNAL_FAILURE 31      /* out of memory or an operating-system
                                          failure; nothing was added, see
                                          VxclLastError */
+#define VXCL_FONT_TYPE 64             /* font type not "A" or "B"; "A" used */
+#define VXCL_FONT_OPTION 65           /* AGFA option not 0 or 1; 0 used */
+#define VXCL_PITCH 66                 /* pitch not 0..99; 0 used */
+#define VXCL_H_EXPANSION 67           /* horizontal expansion not 1..12 */
+#define VXCL_V_EXPANSION 68           /* vertical expansion not 1..12 */
+#define VXCL_H_SIZE 69                /* character width out of range */
+#define VXCL_V_SIZE 70                /* character height out of range */
+#define VXCL_VARIATION 71             /* vector variation not 0..9; 0 used */
 #define VXCL_LINE_DIRECTION 80        /* line direction not 0 or 1 */
 #define VXCL_LINE_WIDTH 81            /* a line width not 1..99 */
 #define VXCL_SPOOL_DEFAULT_PRINTER 144 /* no printer name: default used */
@@ -176,6 +184,38 @@ VXCL_API int VXCL_CALL PrnDrawBox(double x, double y, int lineWidth1,
 /* Reverses (inverts) a rectangular area. Returns 0 or 1. */
 VXCL_API int VXCL_CALL PrnReverseImage(double x, double y, double width,
                                        double height);
+
+/* Printer fonts. -------------------------------------------------------- */
+
+/* The print direction of these calls is 0..3 (quarter turns); any other
+ * value, a negative one included, prints unturned and returns 7. Pitch is
+ * the gap between characters in dots, 0..99. Font codes and texts go to the
+ * printer byte for byte, in the host's code page. */
+
+/* Text in one of the printer's bitmap fonts. fontCode is the printer's font
+ * command without its ESC ("U", "XM", "WB1", ...). Expansion factors 1..12
+ * are sent only when both exceed 1. Returns 0, 1, 7, 66, 67 or 68. */
+VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
+                                       double y, const char *fontCode,
+                                       int hExpansion, int vExpansion,
+                                       int pitch, const char *text);
+
+/* Text in the printer's vector font. fontType "A" or "B" (upper case);
+ * character width and height in dots 50..999 (50 used otherwise);
+ * variation 0..9. Returns 0, 1, 7, 64, 66, 69, 70 or 71. */
+VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x,
+                                     double y, char fontType, int hSize,
+                                     int vSize, int variation, int pitch,
+                                     const char *text);
+
+/* Text in the printer's AGFA raster font. fontType "A" or "B" (upper case);
+ * option 0 or 1; character width and height in dots 16..999 (16 used
+ * otherwise). Returns 0, 1, 7, 64, 65, 66, 69 or 70. */
+VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
+                                         double y, char fontType,
+                                         unsigned int option, int hSize,
+                                         int vSize, int pitch,
+                                         const char *text);
 
 /* Quantity, cutting and job end. ---------------------------------------- */
 

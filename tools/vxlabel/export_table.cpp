@@ -140,6 +140,9 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnDrawBox),
       VXL_ROW(PrnReverseImage),
       // Text.
+      VXL_ROW(PrnInternalFont),
+      VXL_ROW(PrnVectorFont),
+      VXL_ROW(PrnAGFARasterFont),
       // Barcodes.
       // Quantity, cutting and job end.
       VXL_ROW(PrnQty),
