@@ -1,7 +1,6 @@
 // The CX208 and CT400 example scripts run through vxlabel, and the tool
 // names what each of their codes means for the call that returned it.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
