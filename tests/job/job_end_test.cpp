@@ -15,9 +15,10 @@ TEST_F(EndTest, RoadOfOneLabel) {
   ASSERT_EQ(PrnQty(1), 1);
   ASSERT_EQ(PrnEnd(), 1);
   ASSERT_EQ(SentJobs(), 1);
-  EXPECT_EQ(Show(LastSentJob()),
-            Show(B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
-                   "<ESC>%0<ESC>H112<ESC>V160<ESC>FW02H0400<ESC>Q1<ESC>Z<ETX>")));
+  EXPECT_EQ(
+      Show(LastSentJob()),
+      Show(B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
+             "<ESC>%0<ESC>H112<ESC>V160<ESC>FW02H0400<ESC>Q1<ESC>Z<ETX>")));
   EXPECT_EQ(LastSentJobName(), "VP Job");
 }
 
@@ -30,8 +31,8 @@ TEST_F(EndTest, WorkedExampleWithCutterSendsTheNulByte) {
       0x02, 0x1B, 0x41, 0x1B, 0x41, 0x52, 0x1B, 0x43, 0x53, 0x34,
       0x1B, 0x23, 0x45, 0x33, 0x1B, 0x5A, 0x03, 0x02, 0x1B, 0x41,
       0x1B, 0x00, 0x33, 0x1B, 0x51, 0x32, 0x1B, 0x5A, 0x03};
-  EXPECT_EQ(LastSentJob(),
-            std::string(reinterpret_cast<const char*>(expected), sizeof expected));
+  EXPECT_EQ(LastSentJob(), std::string(reinterpret_cast<const char*>(expected),
+                                       sizeof expected));
 }
 
 TEST_F(EndTest, EndClosesTheJobAndKeepsPrinterData) {
@@ -49,6 +50,14 @@ TEST_F(EndTest, EndClosesTheJobAndKeepsPrinterData) {
   EXPECT_EQ(PrnEnd(), 0);
   EXPECT_EQ(PrnQty(1), 0);
   EXPECT_EQ(SentJobs(), 1);
+}
+
+TEST_F(EndTest, NameWithSurroundingBlanksPrintsOnTheMatchedPrinter) {
+  ASSERT_EQ(PrnInit(" VP\t", 3, 4, 100.0, 50.0, 0.0), 1);
+  PrnQty(1);
+  ASSERT_EQ(PrnEnd(), 1);
+  EXPECT_EQ(LastSentJob(), OpenJobHeader() + B("<ESC>Q1<ESC>Z<ETX>"));
+  EXPECT_EQ(LastSentJobName(), " VP\t Job");  // the host's own text
 }
 
 TEST_F(EndTest, NoQuantityMeans5AndNothingSent) {
@@ -132,15 +141,16 @@ TEST_P(CutterTest, BuildsTheCutCommand) {
 INSTANTIATE_TEST_SUITE_P(
     Cuts, CutterTest,
     ::testing::Values(
-        CutCase{false, 0, 0, 0, 1, ""}, CutCase{false, 3, 0, 0, 1, "<ESC><NUL>3"},
+        CutCase{false, 0, 0, 0, 1, ""},
+        CutCase{false, 3, 0, 0, 1, "<ESC><NUL>3"},
         CutCase{false, 9999, 0, 0, 1, "<ESC><NUL>9999"},
         CutCase{false, 10000, 0, 0, 6, ""}, CutCase{false, -1, 0, 0, 6, ""},
-        CutCase{false, 0, 12, 1, 1, ""},      // e-series options ignored
-        CutCase{false, 0, -5, 1, 1, ""},      // ...unchecked
+        CutCase{false, 0, 12, 1, 1, ""},  // e-series options ignored
+        CutCase{false, 0, -5, 1, 1, ""},  // ...unchecked
         CutCase{true, 5, -7, 1, 1, "<ESC><NUL>5<ESC>B"},
         CutCase{true, 0, 12, 1, 1, "<ESC>A12<ESC>B"},
         CutCase{true, 0, 12, 0, 1, "<ESC>A12"},
-        CutCase{true, 0, 0, 0x100, 1, ""},    // only the low byte counts
+        CutCase{true, 0, 0, 0x100, 1, ""},  // only the low byte counts
         CutCase{true, 0, 0, 0x1FF, 1, "<ESC>B"},
         CutCase{true, 0, 10000, 1, 6, "<ESC>B"},
         CutCase{true, -3, 10000, 0, 6, ""},
@@ -154,10 +164,9 @@ TEST_F(EndTest, ElementsAndClosingCommandsInTheirPlaces) {
   PrnReverseImage(1, 1, 2, 2);
   ASSERT_EQ(PrnEnd(), 1);
   EXPECT_EQ(Show(LastSentJob()),
-            Show(OpenJobHeader() +
-                 B("<ESC>%0<ESC>H32<ESC>V0<ESC>FW03V0008"
-                   "<ESC>%0<ESC>H40<ESC>V8<ESC>(16,16"
-                   "<ESC><NUL>2<ESC>Q4<ESC>Z<ETX>")));
+            Show(OpenJobHeader() + B("<ESC>%0<ESC>H32<ESC>V0<ESC>FW03V0008"
+                                     "<ESC>%0<ESC>H40<ESC>V8<ESC>(16,16"
+                                     "<ESC><NUL>2<ESC>Q4<ESC>Z<ETX>")));
 }
 
 }  // namespace

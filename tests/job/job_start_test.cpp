@@ -41,12 +41,12 @@ class PrintAreaTest : public JobTest,
 
 TEST_P(PrintAreaTest, LongLabelsChooseTheLongAreaCommand) {
   const AreaCase& c = GetParam();
-  const int result = c.eSeries ? PrnInitESeries(kPrinter, 3, 4, 100.0, c.heightMm, 0.0)
-                               : PrnInit(kPrinter, 3, 4, 100.0, c.heightMm, 0.0);
+  const int result =
+      c.eSeries ? PrnInitESeries(kPrinter, 3, 4, 100.0, c.heightMm, 0.0)
+                : PrnInit(kPrinter, 3, 4, 100.0, c.heightMm, 0.0);
   ASSERT_EQ(result, 1);
-  EXPECT_EQ(job().JobHeader,
-            B(std::string("<STX><ESC>A<ESC>") + c.area +
-              "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
+  EXPECT_EQ(job().JobHeader, B(std::string("<STX><ESC>A<ESC>") + c.area +
+                               "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
   EXPECT_EQ(job().ESeriesMode, c.eSeries);
 }
 

@@ -39,8 +39,8 @@ TEST_F(LookupTest, ProbesDefaultThenWidestThenLongestPaper) {
 TEST_F(LookupTest, ResolutionRoundsToDotsPerMm) {
   struct {
     int dpi, dotsPerMm;
-  } cases[] = {{203, 8}, {300, 12}, {305, 12}, {600, 24}, {609, 24},
-               {88, 3},  {89, 4},   {1, 0}};
+  } cases[] = {{203, 8},  {300, 12}, {305, 12}, {600, 24},
+               {609, 24}, {88, 3},   {89, 4},   {1, 0}};
   for (const auto& c : cases) {
     FakePlatform local;
     local.printers.Add("P").dotsPerInch = c.dpi;

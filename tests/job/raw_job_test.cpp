@@ -27,7 +27,8 @@ TEST_F(RawJobTest, WritesEveryByteNulIncludedAndSettlesOneSecond) {
   EXPECT_EQ(RawJob(platform(), "P", "P Job", data), 1);
   EXPECT_EQ(p.written, data);
   EXPECT_EQ(p.documentName, "P Job");
-  EXPECT_EQ(p.steps, (Steps{"StartDoc", "StartPage", "Write", "EndPage", "EndDoc"}));
+  EXPECT_EQ(p.steps,
+            (Steps{"StartDoc", "StartPage", "Write", "EndPage", "EndDoc"}));
   EXPECT_EQ(p.closed, 1);
   // The settle wait lasts a second and sleeps in short polls.
   EXPECT_GE(fake.clock.slept, 1000u);
@@ -118,20 +119,25 @@ const Steps kAll{"StartDoc", "StartPage", "Write", "EndPage", "EndDoc"};
 INSTANTIATE_TEST_SUITE_P(
     Steps, StepFailureTest,
     ::testing::Values(
-        StepFailure{"start doc", [](FakePrinterScript& p) { p.startDoc = false; },
-                    146, {"StartDoc"}},
-        StepFailure{"start page", [](FakePrinterScript& p) { p.startPage = false; },
-                    146, {"StartDoc", "StartPage", "EndDoc"}},
+        StepFailure{"start doc",
+                    [](FakePrinterScript& p) { p.startDoc = false; },
+                    146,
+                    {"StartDoc"}},
+        StepFailure{"start page",
+                    [](FakePrinterScript& p) { p.startPage = false; },
+                    146,
+                    {"StartDoc", "StartPage", "EndDoc"}},
         StepFailure{"write", [](FakePrinterScript& p) { p.write = false; }, 147,
                     kAll},
-        StepFailure{"write throws", [](FakePrinterScript& p) { p.throwOnWrite = true; },
-                    147, kAll},
-        StepFailure{"short write", [](FakePrinterScript& p) { p.shortBy = 1; }, 148,
+        StepFailure{"write throws",
+                    [](FakePrinterScript& p) { p.throwOnWrite = true; }, 147,
                     kAll},
-        StepFailure{"end page", [](FakePrinterScript& p) { p.endPage = false; }, 149,
-                    kAll},
-        StepFailure{"end doc", [](FakePrinterScript& p) { p.endDoc = false; }, 150,
-                    kAll},
+        StepFailure{"short write", [](FakePrinterScript& p) { p.shortBy = 1; },
+                    148, kAll},
+        StepFailure{"end page", [](FakePrinterScript& p) { p.endPage = false; },
+                    149, kAll},
+        StepFailure{"end doc", [](FakePrinterScript& p) { p.endDoc = false; },
+                    150, kAll},
         StepFailure{"write then end page",
                     [](FakePrinterScript& p) {
                       p.write = false;
