@@ -23,6 +23,15 @@ class BarcodeJobTest : public JobTest {
     header_ = job().JobHeader;
   }
 
+  // The same label in a CX208 job (centred: no offset either).
+  void OpenFullWidthCx208Job() {
+    ASSERT_EQ(
+        PrnInitCX208(kPrinter, 3, 4, 1, 0, 0, 200, 3300, 0, 104.0, 50.0, 0.0),
+        1);
+    ASSERT_EQ(job().MediaOffsetDots, 0);
+    header_ = job().JobHeader;
+  }
+
   // Ends the job; the bytes the printer received between the job header
   // and the quantity, shown readably for comparisons.
   std::string SentElements() {

@@ -22,8 +22,10 @@ struct Case {
 class PrnVariableBarcodeTest : public BarcodeJobTest {
  protected:
   void Run(const Case& c, bool cx208 = false) {
-    OpenFullWidthJob();
-    job().Cx208Mode = cx208;
+    if (cx208)
+      OpenFullWidthCx208Job();
+    else
+      OpenFullWidthJob();
     EXPECT_EQ(PrnVariableBarcode(c.direction, 10.0, 5.0, c.type, c.widths[0],
                                  c.widths[1], c.widths[2], c.widths[3],
                                  c.expansion, c.height, c.data),
