@@ -131,12 +131,25 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnInit),
       VXL_ROW(PrnInitESeries),
       // Model setup and maintenance jobs.
+      VXL_ROW(PrnInitCX208),
+      VXL_ROW(PrnInitCT400),
+      VXL_ROW(PrnCXCalibrate),
+      VXL_ROW(PrnCTDefault),
       // Pictures, lines, boxes and reversed areas.
       VXL_ROW(PrnDrawLine),
       VXL_ROW(PrnDrawBox),
       VXL_ROW(PrnReverseImage),
       // Text.
+      VXL_ROW(PrnInternalFont),
+      VXL_ROW(PrnVectorFont),
+      VXL_ROW(PrnAGFARasterFont),
       // Barcodes.
+      VXL_ROW(PrnBarcode),
+      VXL_ROW(PrnVariableBarcode),
+      VXL_ROW(PrnUCC128),
+      VXL_ROW(PrnEAN128),
+      VXL_ROW(PrnPDF417),
+      VXL_ROW(PrnDataMatrix),
       // Quantity, cutting and job end.
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),

@@ -39,12 +39,6 @@ std::optional<std::string> CupsPrinterSystem::DefaultPrinterName() {
 }
 
 std::unique_ptr<Printer> CupsPrinterSystem::Open(std::string_view name) {
-  // CUPS names hold no blanks or control characters, so a name the lookup
-  // found with surrounding ones (which it ignores) means the same queue.
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-  while (!name.empty() && blank(name.front())) name.remove_prefix(1);
-  while (!name.empty() && blank(name.back())) name.remove_suffix(1);
-
   const std::size_t slash = name.find('/');
   const std::string printer(name.substr(0, slash));
   const std::string instance(
