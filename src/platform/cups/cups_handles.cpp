@@ -1,13 +1,34 @@
 #include "platform/cups/cups_handles.h"
 
+#include <dlfcn.h>
+
 namespace vxcl::cups {
 
 namespace {
+
 constexpr int kConnectTimeoutMs = 10000;
 constexpr double kRequestTimeoutSeconds = 10.0;
+
+// libcups keeps data per thread whose destructor is libcups code: were
+// libcups unloaded along with this library while a thread that printed
+// lives on, that thread would crash when it ends. So once used, libcups
+// stays loaded (this library itself can still be unloaded).
+void KeepLibcupsLoaded() {
+  static const bool kept = [] {
+    Dl_info cups{}, self{};
+    if (dladdr(reinterpret_cast<void*>(&cupsServer), &cups) &&
+        dladdr(reinterpret_cast<void*>(&KeepLibcupsLoaded), &self) &&
+        cups.dli_fbase != self.dli_fbase)
+      dlopen(cups.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+    return true;
+  }();
+  (void)kept;
+}
+
 }  // namespace
 
 Connection ConnectToScheduler() {
+  KeepLibcupsLoaded();
   Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
                                cupsEncryption(), 1, kConnectTimeoutMs,
                                nullptr));
