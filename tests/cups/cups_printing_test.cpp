@@ -7,12 +7,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "cups_world.h"
 #include "harness/instant_clock.h"
-#include "job/errors.h"
 #include "job/job_state.h"
 #include "job/last_error.h"
 #include "job/printer_lookup.h"
@@ -55,23 +53,20 @@ int QueuedJobs(const char* queue) {
   return printer ? printer->QueuedJobCount().value_or(-1) : -1;
 }
 
+struct JobRecord {
+  int id = 0;
+  std::string title, format;
+};
+
 // The newest job the scheduler knows for the queue, any state.
-std::optional<cups_job_t> NewestJob(const char* queue) {
+std::optional<JobRecord> NewestJob(const char* queue) {
   cups_job_t* jobs = nullptr;
   const int count =
       cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
-  std::optional<cups_job_t> newest;
+  std::optional<JobRecord> newest;
   for (int i = 0; i < count; ++i)
-    if (!newest || jobs[i].id > newest->id) newest = jobs[i];
-  // The strings the copy points at live until the jobs are freed: keep
-  // what the tests read.
-  static std::string title, format;
-  if (newest) {
-    title = newest->title;
-    format = newest->format;
-    newest->title = title.data();
-    newest->format = format.data();
-  }
+    if (!newest || jobs[i].id > newest->id)
+      newest = JobRecord{jobs[i].id, jobs[i].title, jobs[i].format};
   cupsFreeJobs(count, jobs);
   return newest;
 }
@@ -97,8 +92,8 @@ RunResult RunVxlabel(const std::string& args) {
 class CupsPrinting : public ::testing::Test {
  protected:
   void SetUp() override {
-    REQUIRE_CUPS_WORLD();
     saved_ = CurrentPlatform();
+    REQUIRE_CUPS_WORLD();
     TheJob() = JobState{};
     ClearLastError();
   }
@@ -228,8 +223,8 @@ TEST_F(CupsPrinting, LabelReachesThePrinterByteForByte) {
 
   auto job = NewestJob(kLabelQueue);
   ASSERT_TRUE(job);
-  EXPECT_STREQ(job->title, "SATO_CL4NX Job");
-  EXPECT_STREQ(job->format, CUPS_FORMAT_RAW);
+  EXPECT_EQ(job->title, "SATO_CL4NX Job");
+  EXPECT_EQ(job->format, CUPS_FORMAT_RAW);
 }
 
 TEST_F(CupsPrinting, EveryByteValuePassesThroughWhole) {
