@@ -63,6 +63,12 @@ extern "C" {
 #define VXCL_INTERNAL_FAILURE 31      /* out of memory or an operating-system
                                          failure; nothing was added, see
                                          VxclLastError */
+#define VXCL_PICTURE_NAME_NULL 48     /* picture file name is a null pointer */
+#define VXCL_PICTURE_FILE_MISSING 49  /* no picture file of that name */
+#define VXCL_PICTURE_UNREADABLE 50    /* picture file unreadable or
+                                         unsupported; see VxclLastError */
+#define VXCL_PICTURE_SIZE_NO_DOTS 51  /* picture size converts to no dots
+                                         (or to more than 32767) */
 #define VXCL_LINE_DIRECTION 80        /* line direction not 0 or 1 */
 #define VXCL_LINE_WIDTH 81            /* a line width not 1..99 */
 #define VXCL_SPOOL_DEFAULT_PRINTER 144 /* no printer name: default used */
@@ -86,6 +92,26 @@ VXCL_API int VXCL_CALL PrnInit(const char *printerName, int darkness,
 VXCL_API int VXCL_CALL PrnInitESeries(const char *printerName, int darkness,
                                       int speed, double labelWidth,
                                       double labelHeight, double shift);
+
+/* Pictures. ------------------------------------------------------------ */
+
+/* Places a BMP picture with its top-left corner at (x, y). rotation 0..3 is
+ * the printer's rotation; 90, 180 and 270 turn the picture counter-clockwise
+ * about that corner. width and height, when both are non-zero, scale the
+ * picture (shrinking keeps dark pixels); otherwise one pixel is one dot.
+ * Only exactly white pixels stay blank. Accepts 1, 4, 8, 16, 24 and 32 bits
+ * per pixel, uncompressed or with colour masks, bottom-up or top-down.
+ * Returns 0, 1, 7 (rotation out of range, 0 used), 48, 49, 50 or 51; on
+ * 48..51 nothing is added. */
+VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char *fileName);
+
+/* As PrnDrawBMP, for a PCX or SCR picture: black and white, 16 colours in
+ * four bit planes, 256 colours, or 24-bit colour in three planes. */
+VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char *fileName);
 
 /* Lines, boxes and reversed areas. --------------------------------------- */
 

@@ -131,7 +131,10 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnInit),
       VXL_ROW(PrnInitESeries),
       // Model setup and maintenance jobs.
-      // Pictures, lines, boxes and reversed areas.
+      // Pictures.
+      VXL_ROW(PrnDrawBMP),
+      VXL_ROW(PrnDrawPCX),
+      // Lines, boxes and reversed areas.
       VXL_ROW(PrnDrawLine),
       VXL_ROW(PrnDrawBox),
       VXL_ROW(PrnReverseImage),

@@ -32,6 +32,13 @@ constexpr Row kCodes[] = {
      "failure inside the library (out of memory or system error); nothing "
      "added",
      true},
+    {48, "", "picture file name is a null pointer; nothing added", true},
+    {49, "", "no picture file of that name; nothing added", true},
+    {50, "",
+     "picture file unreadable or unsupported; nothing added (see "
+     "VxclLastError)",
+     true},
+    {51, "", "picture size converts to no dots; nothing added", true},
     {80, "", "line direction not 0 or 1; horizontal used", false},
     {81, "", "a line width not 1..99; 1 used", false},
     {144, "", "no printer name; sent to the default printer", false},
