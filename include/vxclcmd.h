@@ -69,6 +69,14 @@ extern "C" {
                                          unsupported; see VxclLastError */
 #define VXCL_PICTURE_SIZE_NO_DOTS 51  /* picture size converts to no dots
                                          (or to more than 32767) */
+#define VXCL_FONT_TYPE 64             /* font type not "A" or "B"; "A" used */
+#define VXCL_FONT_OPTION 65           /* AGFA option not 0 or 1; 0 used */
+#define VXCL_PITCH 66                 /* pitch not 0..99; 0 used */
+#define VXCL_H_EXPANSION 67           /* horizontal expansion not 1..12 */
+#define VXCL_V_EXPANSION 68           /* vertical expansion not 1..12 */
+#define VXCL_H_SIZE 69                /* character width out of range */
+#define VXCL_V_SIZE 70                /* character height out of range */
+#define VXCL_VARIATION 71             /* vector variation not 0..9; 0 used */
 #define VXCL_LINE_DIRECTION 80        /* line direction not 0 or 1 */
 #define VXCL_LINE_WIDTH 81            /* a line width not 1..99 */
 #define VXCL_SPOOL_DEFAULT_PRINTER 144 /* no printer name: default used */
@@ -112,6 +120,79 @@ VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
 VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
                                   double width, double height,
                                   const char *fileName);
+/* Model setup and maintenance jobs. ------------------------------------ */
+
+/* Result codes of this family; each names the setting that was out of
+ * range and the value sent instead. Codes 13, 14 and 18 name a different
+ * setting for PrnInitCT400 than for PrnInitCX208 and PrnCXCalibrate. */
+#define VXCL_CT400_YE 8               /* "YE" not 0..1; 0 used */
+#define VXCL_CT400_PH 9               /* "PH" not 0..1; 0 used */
+#define VXCL_CT400_DARKNESS_LETTER 10 /* letter not 'A'..'F'; 'A' used */
+#define VXCL_CX_CP_CT_PM 13           /* "CP" not 0..1 / "PM" not 0..8;
+                                         1 used */
+#define VXCL_CX_CI_CT_IG 14           /* "CI" / "IG" not 0..2; 0 used */
+#define VXCL_CX_CE 15                 /* "CE" not 0..1; 0 used */
+#define VXCL_CX_CD1 16                /* first "CD" not 0..400; 200 used */
+#define VXCL_CX_CD2 17                /* second "CD" not 0..6000; 3300 used */
+#define VXCL_CX_CB_CT_PO 18           /* "CB" not -98..98 / "PO" not
+                                         -99..99; 19 used */
+#define VXCL_MAINTENANCE_PRINTER_NOT_FOUND 0 /* PrnCXCalibrate, PrnCTDefault:
+                                                printer not found */
+#define VXCL_CT_SETTING(n) (255 + (n)) /* PrnCTDefault: setting n (1..21) out
+                                          of range; codes 256..276 */
+
+/* Opens a label job for a SATO CX208. The five settings are sent ahead of
+ * the label, each in its own command frame: cpSetting 0..1, ciSetting 0..2,
+ * ceSetting 0..1, cdSetting1 0..400, cdSetting2 0..6000, cbSetting -98..98.
+ * The label is centred on the print head. Quantities are limited to 65535.
+ * Returns 1, 2, 3, 4, or the last failing check of 11, 12, 13..18, 19 (the
+ * value is replaced and the job opens all the same). */
+VXCL_API int VXCL_CALL PrnInitCX208(const char *printerName, int darkness,
+                                    int speed, int cpSetting, int ciSetting,
+                                    int ceSetting, int cdSetting1,
+                                    int cdSetting2, int cbSetting,
+                                    double labelWidth, double labelHeight,
+                                    double shift);
+
+/* Opens a label job for a SATO CT400: darknessLetter 'A'..'F' follows the
+ * darkness; phSetting 0..1, pmSetting 0..8, yeSetting 0..1, igSetting 0..2,
+ * poSetting -99..99. The label is centred on the print head. Returns 1, 2,
+ * 3, 4, or the last failing check in the order 11, 12, 10, 13, 18, 8, 14, 9,
+ * 19 (not always the highest code). */
+VXCL_API int VXCL_CALL PrnInitCT400(const char *printerName,
+                                    char darknessLetter, int darkness,
+                                    int speed, int phSetting, int pmSetting,
+                                    int yeSetting, int igSetting,
+                                    int poSetting, double labelWidth,
+                                    double labelHeight, double shift);
+
+/* Sends a calibration job to a SATO CX printer at once, with the CX208's
+ * five settings and the label height (not checked). Needs no open job; any
+ * open job is dropped once the job was handed to the spooler, also when the
+ * spooler then fails. Returns 0 (printer not found) or 4 (nothing sent, an
+ * open job is kept), a spooler code 145..150 (see VxclLastError), the last
+ * failing setting's code 13..18 (replaced, sent all the same), or 1. */
+VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
+                                      double labelHeight, int cpSetting,
+                                      int ciSetting, int ceSetting,
+                                      int cdSetting1, int cdSetting2,
+                                      int cbSetting);
+
+/* Sends a SATO CT printer its default settings at once, as one 39-byte
+ * "PG" record of raw bytes (settings 11 to 14 take two bytes each, most
+ * significant first; negative values in two's complement). Ranges, 1 to
+ * 21: 0..4, 0..2, 0..1, 41..46, 1..5, 0..2, 0..1, 0..1, 0..1, 0..1,
+ * 0..3200, 0..832, -792..792, -792..792, 0..63, -99..99, -99..99, -99..99,
+ * 0..1, 0..40, 0..1; replaced by 2, 0, 0, 41, 3, 1, 1, 0, 0, 0, 3200, 832
+ * and 0 for the rest. Any open job is dropped as by PrnCXCalibrate. Returns
+ * 0 (printer not found), a spooler code 145..150, 255 + the number of the
+ * last setting out of range (256..276; replaced, sent all the same), or 1. */
+VXCL_API int VXCL_CALL PrnCTDefault(
+    const char *printerName, int setting1, int setting2, int setting3,
+    int setting4, int setting5, int setting6, int setting7, int setting8,
+    int setting9, int setting10, int setting11, int setting12, int setting13,
+    int setting14, int setting15, int setting16, int setting17,
+    int setting18, int setting19, int setting20, int setting21);
 
 /* Lines, boxes and reversed areas. --------------------------------------- */
 
@@ -128,6 +209,38 @@ VXCL_API int VXCL_CALL PrnDrawBox(double x, double y, int lineWidth1,
 /* Reverses (inverts) a rectangular area. Returns 0 or 1. */
 VXCL_API int VXCL_CALL PrnReverseImage(double x, double y, double width,
                                        double height);
+
+/* Printer fonts. -------------------------------------------------------- */
+
+/* The print direction of these calls is 0..3 (quarter turns); any other
+ * value, a negative one included, prints unturned and returns 7. Pitch is
+ * the gap between characters in dots, 0..99. Font codes and texts go to the
+ * printer byte for byte, in the host's code page. */
+
+/* Text in one of the printer's bitmap fonts. fontCode is the printer's font
+ * command without its ESC ("U", "XM", "WB1", ...). Expansion factors 1..12
+ * are sent only when both exceed 1. Returns 0, 1, 7, 66, 67 or 68. */
+VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
+                                       double y, const char *fontCode,
+                                       int hExpansion, int vExpansion,
+                                       int pitch, const char *text);
+
+/* Text in the printer's vector font. fontType "A" or "B" (upper case);
+ * character width and height in dots 50..999 (50 used otherwise);
+ * variation 0..9. Returns 0, 1, 7, 64, 66, 69, 70 or 71. */
+VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x,
+                                     double y, char fontType, int hSize,
+                                     int vSize, int variation, int pitch,
+                                     const char *text);
+
+/* Text in the printer's AGFA raster font. fontType "A" or "B" (upper case);
+ * option 0 or 1; character width and height in dots 16..999 (16 used
+ * otherwise). Returns 0, 1, 7, 64, 65, 66, 69 or 70. */
+VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
+                                         double y, char fontType,
+                                         unsigned int option, int hSize,
+                                         int vSize, int pitch,
+                                         const char *text);
 
 /* Quantity, cutting and job end. ---------------------------------------- */
 
@@ -171,7 +284,7 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux), and returns its full length; 0 when
- * no error was raised since the last job start. */
+ * no error was raised since the last job start or maintenance job. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 
 #ifdef __cplusplus

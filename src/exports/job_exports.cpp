@@ -8,12 +8,6 @@ using namespace vxcl;
 
 namespace {
 
-// A job start that fails half-way leaves the job closed and unguarded.
-void CloseFailedStart() {
-  TheJob().JobOpen = false;
-  TheJob().BusyCount = 0;
-}
-
 int InitGuarded(LabelPrinter model, const char* printerName, int darkness,
                 int speed, double labelWidth, double labelHeight,
                 double shift) {
@@ -23,7 +17,7 @@ int InitGuarded(LabelPrinter model, const char* printerName, int darkness,
         return InitLabelJob(TheJob(), CurrentPlatform(), model, printerName,
                             darkness, speed, labelWidth, labelHeight, shift);
       },
-      CloseFailedStart);
+      [] { CloseFailedStart(TheJob()); });
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ int BeginJobStart(JobState& job, const Platform& platform,
   return kSuccess;
 }
 
+void CloseFailedStart(JobState& job) {
+  job.JobOpen = false;
+  job.BusyCount = 0;
+}
+
 void CheckLabelSize(JobState& job, double widthMm, double heightMm,
                     CheckCode& code) {
   job.LabelWidthDots = MmToDots(job.DotsPerMm, widthMm);

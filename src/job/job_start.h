@@ -20,6 +20,10 @@ inline constexpr int kShiftOutOfRange = 19;
 int BeginJobStart(JobState& job, const Platform& platform,
                   const char* printerName);
 
+// Leaves a job start that failed half-way (an exception) closed and
+// unguarded.
+void CloseFailedStart(JobState& job);
+
 // Converts and checks the label size (codes 11, then 12).
 void CheckLabelSize(JobState& job, double widthMm, double heightMm,
                     CheckCode& code);

@@ -1,7 +1,6 @@
 #include "job/printer_lookup.h"
 
 #include <climits>
-#include <vector>
 
 #include "job/errors.h"
 #include "job/last_error.h"
@@ -40,32 +39,28 @@ std::string_view TrimPrinterName(std::string_view name) {
   return name;
 }
 
-bool FindPrinter(PrinterSystem& printers, std::string_view name,
-                 JobState& job) {
-  if (name.empty()) return false;
-
+std::optional<TPrinterDevice> MatchPrinterName(PrinterSystem& printers,
+                                               std::string_view name) {
   // Printers are enumerated by name only, as on the Windows NT family; the
   // 9x enumeration by port is not needed on any supported platform.
   auto names = printers.PrinterNames();
-  if (!names || names->empty()) return false;
-  std::vector<TPrinterDevice> printerList;
-  printerList.reserve(names->size());
+  if (!names) return std::nullopt;
   const std::string_view wanted = TrimPrinterName(name);
-  int selectedIndex = -1;
-  for (std::size_t i = 0; i < names->size(); ++i) {
-    printerList.push_back(TPrinterDevice{{}, (*names)[i], {}});
-    if (TrimPrinterName((*names)[i]) == wanted) {
-      selectedIndex = static_cast<int>(i);
-      break;
-    }
-  }
-  if (selectedIndex < 0) return false;
-  const TPrinterDevice& device =
-      printerList[static_cast<std::size_t>(selectedIndex)];
+  for (const std::string& installed : *names)
+    if (TrimPrinterName(installed) == wanted)
+      return TPrinterDevice{{}, installed, {}};
+  return std::nullopt;
+}
+
+bool FindPrinter(PrinterSystem& printers, std::string_view name,
+                 JobState& job) {
+  if (name.empty()) return false;
+  const std::optional<TPrinterDevice> device = MatchPrinterName(printers, name);
+  if (!device) return false;
 
   // A printer that cannot be opened, or whose paper settings cannot be read,
   // gives no metrics to probe with: it counts as not found.
-  auto printer = printers.Open(device.DeviceName);
+  auto printer = printers.Open(device->DeviceName);
   if (!printer) return false;
   DeviceMode mode;
   if (!printer->ReadDeviceMode(mode)) {

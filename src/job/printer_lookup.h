@@ -3,6 +3,7 @@
 #ifndef VXCL_JOB_PRINTER_LOOKUP_H
 #define VXCL_JOB_PRINTER_LOOKUP_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ struct TPrinterDevice {
 
 // The name with leading and trailing bytes of value 0x20 or below removed.
 std::string_view TrimPrinterName(std::string_view name);
+
+// The first installed printer whose name, trimmed, equals `name` trimmed
+// (letter case counting); nullopt when none does or the printers cannot be
+// listed.
+std::optional<TPrinterDevice> MatchPrinterName(PrinterSystem& printers,
+                                               std::string_view name);
 
 // True when a printer of that name (compared trimmed, letter case counting)
 // was found and DotsPerMm, MaxWidthDots and MaxHeightDots were written.

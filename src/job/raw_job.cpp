@@ -5,6 +5,7 @@
 #include "job/errors.h"
 #include "job/host_wait.h"
 #include "job/messages.h"
+#include "job/printer_lookup.h"
 
 namespace vxcl {
 
@@ -77,6 +78,13 @@ int RawJob(const Platform& platform, std::string printer,
   const std::size_t length = data.size();
 
   std::unique_ptr<Printer> handle = platform.printers->Open(printer);
+  if (!handle) {
+    // The job was opened on the printer the lookup matched, whose name may
+    // differ from the host's text by surrounding blanks: send it there.
+    const auto device = MatchPrinterName(*platform.printers, printer);
+    if (device && device->DeviceName != printer)
+      handle = platform.printers->Open(device->DeviceName);
+  }
   if (!handle)
     throw ERAWPrintErrorPrinterName(kRawJobCannotOpen,
                                     PrinterUnusableMessage(printer));

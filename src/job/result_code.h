@@ -10,6 +10,7 @@ inline constexpr int kSuccess = 1;
 inline constexpr int kBusy = 2;
 inline constexpr int kPrinterNotFound = 3;
 inline constexpr int kResolutionTooLow = 4;
+inline constexpr int kDirectionOutOfRange = 7;
 inline constexpr int kInternalFailure = 31;
 
 // Collects a call's checks: each failing check overwrites the code, so the

@@ -1,7 +1,8 @@
 #include "support/bytes.h"
 
-#include <cstdio>
 #include <stdexcept>
+
+#include "dump.h"
 
 namespace vxcl::test {
 
@@ -33,33 +34,6 @@ std::string B(std::string_view notation) {
   return out;
 }
 
-std::string Show(std::string_view bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    switch (c) {
-      case 0x00:
-        out += "<NUL>";
-        break;
-      case 0x02:
-        out += "<STX>";
-        break;
-      case 0x03:
-        out += "<ETX>";
-        break;
-      case 0x1b:
-        out += "<ESC>";
-        break;
-      default:
-        if (c < 0x20 || c >= 0x7f) {
-          char tag[8];
-          std::snprintf(tag, sizeof tag, "<x%02X>", c);
-          out += tag;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out;
-}
+std::string Show(std::string_view bytes) { return vxlabel::ShowBytes(bytes); }
 
 }  // namespace vxcl::test

@@ -10,7 +10,7 @@ namespace vxcl::test {
 
 std::string B(std::string_view notation);
 
-// The inverse, for failure messages: control and non-ASCII bytes as tags.
+// The inverse, for failure messages: the notation of vxlabel dump.
 std::string Show(std::string_view bytes);
 
 }  // namespace vxcl::test

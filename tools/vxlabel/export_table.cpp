@@ -131,14 +131,20 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnInit),
       VXL_ROW(PrnInitESeries),
       // Model setup and maintenance jobs.
-      // Pictures.
+      VXL_ROW(PrnInitCX208),
+      VXL_ROW(PrnInitCT400),
+      VXL_ROW(PrnCXCalibrate),
+      VXL_ROW(PrnCTDefault),
+      // Pictures, lines, boxes and reversed areas.
       VXL_ROW(PrnDrawBMP),
       VXL_ROW(PrnDrawPCX),
-      // Lines, boxes and reversed areas.
       VXL_ROW(PrnDrawLine),
       VXL_ROW(PrnDrawBox),
       VXL_ROW(PrnReverseImage),
       // Text.
+      VXL_ROW(PrnInternalFont),
+      VXL_ROW(PrnVectorFont),
+      VXL_ROW(PrnAGFARasterFont),
       // Barcodes.
       // Quantity, cutting and job end.
       VXL_ROW(PrnQty),

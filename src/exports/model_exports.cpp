@@ -1,0 +1,84 @@
+// CX208 and CT400 job starts, and the maintenance jobs sent at once.
+#include "exports/export_guard.h"
+#include "job/job_start.h"
+#include "models/ct400_job_start.h"
+#include "models/ct_default_settings.h"
+#include "models/cx208_job_start.h"
+#include "models/cx_calibration.h"
+#include "vxclcmd.h"
+
+using namespace vxcl;
+
+namespace {
+
+template <class Start>
+int GuardedStart(Start&& start) {
+  return Guarded(kInternalFailure, static_cast<Start&&>(start),
+                 [] { CloseFailedStart(TheJob()); });
+}
+
+}  // namespace
+
+extern "C" {
+
+VXCL_API int VXCL_CALL PrnInitCX208(const char* printerName, int darkness,
+                                    int speed, int cpSetting, int ciSetting,
+                                    int ceSetting, int cdSetting1,
+                                    int cdSetting2, int cbSetting,
+                                    double labelWidth, double labelHeight,
+                                    double shift) {
+  return GuardedStart([&] {
+    const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
+                              cdSetting1, cdSetting2, cbSetting};
+    return InitCx208Job(TheJob(), CurrentPlatform(), printerName, darkness,
+                        speed, settings, labelWidth, labelHeight, shift);
+  });
+}
+
+VXCL_API int VXCL_CALL PrnInitCT400(const char* printerName,
+                                    char darknessLetter, int darkness,
+                                    int speed, int phSetting, int pmSetting,
+                                    int yeSetting, int igSetting, int poSetting,
+                                    double labelWidth, double labelHeight,
+                                    double shift) {
+  return GuardedStart([&] {
+    const Ct400Settings settings{darknessLetter, darkness,  speed,
+                                 phSetting,      pmSetting, yeSetting,
+                                 igSetting,      poSetting};
+    return InitCt400Job(TheJob(), CurrentPlatform(), printerName, settings,
+                        labelWidth, labelHeight, shift);
+  });
+}
+
+VXCL_API int VXCL_CALL PrnCXCalibrate(const char* printerName,
+                                      double labelHeight, int cpSetting,
+                                      int ciSetting, int ceSetting,
+                                      int cdSetting1, int cdSetting2,
+                                      int cbSetting) {
+  return Guarded(kInternalFailure, [&] {
+    const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
+                              cdSetting1, cdSetting2, cbSetting};
+    return CalibrateCx(TheJob(), CurrentPlatform(), printerName, labelHeight,
+                       settings);
+  });
+}
+
+VXCL_API int VXCL_CALL PrnCTDefault(const char* printerName, int setting1,
+                                    int setting2, int setting3, int setting4,
+                                    int setting5, int setting6, int setting7,
+                                    int setting8, int setting9, int setting10,
+                                    int setting11, int setting12, int setting13,
+                                    int setting14, int setting15, int setting16,
+                                    int setting17, int setting18, int setting19,
+                                    int setting20, int setting21) {
+  return Guarded(kInternalFailure, [&] {
+    const CtSettings settings{
+        setting1,  setting2,  setting3,  setting4,  setting5,  setting6,
+        setting7,  setting8,  setting9,  setting10, setting11, setting12,
+        setting13, setting14, setting15, setting16, setting17, setting18,
+        setting19, setting20, setting21};
+    return SendCtDefaults(TheJob(), CurrentPlatform(), printerName, settings);
+  });
+}
+
+}  // extern "C"

@@ -1,0 +1,27 @@
+// The range test every printer setting goes through.
+#ifndef VXCL_MODELS_CHECKED_SETTING_H
+#define VXCL_MODELS_CHECKED_SETTING_H
+
+#include "job/result_code.h"
+
+namespace vxcl {
+
+struct SettingRange {
+  int low;
+  int high;
+  int replacement;  // sent instead of a value outside low..high
+  int failure;      // the result code that reports the replacement
+};
+
+// The value when it lies in the range; otherwise the replacement, with the
+// range's code recorded in `code`.
+inline int CheckedSetting(int value, const SettingRange& range,
+                          CheckCode& code) {
+  if (value >= range.low && value <= range.high) return value;
+  code.Fail(range.failure);
+  return range.replacement;
+}
+
+}  // namespace vxcl
+
+#endif

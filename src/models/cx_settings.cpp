@@ -1,0 +1,27 @@
+#include "models/cx_settings.h"
+
+#include "job/commands.h"
+#include "models/checked_setting.h"
+#include "models/command_frame.h"
+
+namespace vxcl {
+
+std::string CxSettingFrames(CxSettings s, CheckCode& code) {
+  s.cp = CheckedSetting(s.cp, {0, 1, 1, kCpOutOfRange}, code);
+  s.ci = CheckedSetting(s.ci, {0, 2, 0, kCiOutOfRange}, code);
+  s.ce = CheckedSetting(s.ce, {0, 1, 0, kCeOutOfRange}, code);
+  s.cd1 = CheckedSetting(s.cd1, {0, 400, 200, kCd1OutOfRange}, code);
+  s.cd2 = CheckedSetting(s.cd2, {0, 6000, 3300, kCd2OutOfRange}, code);
+  s.cb = CheckedSetting(s.cb, {-98, 98, 19, kCbOutOfRange}, code);
+  // The "CB" value carries its sign always, "+" for zero as well.
+  const std::string cb =
+      (s.cb < 0 ? "-" : "+") + Decimal(s.cb < 0 ? -s.cb : s.cb);
+  return CommandFrame("CP" + Decimal(s.cp)) +
+         CommandFrame("CI" + Decimal(s.ci)) +
+         CommandFrame("CE" + Decimal(s.ce)) +
+         CommandFrame("CD" + ZeroPadded(s.cd1, 3) + "," +
+                      ZeroPadded(s.cd2, 4)) +
+         CommandFrame("CB" + cb);
+}
+
+}  // namespace vxcl

@@ -1,0 +1,44 @@
+#include "text/internal_font.h"
+
+#include <string>
+
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+#include "text/printer_font.h"
+
+namespace vxcl {
+
+namespace {
+
+// ESC "L" with both factors as two digits, only when both enlarge: a factor
+// of 1 either way sends no expansion at all.
+std::string ExpansionCommand(int hExpansion, int vExpansion) {
+  if (hExpansion <= 1 || vExpansion <= 1) return {};
+  return std::string{ESC} + "L" + ZeroPadded(hExpansion, 2) +
+         ZeroPadded(vExpansion, 2);
+}
+
+}  // namespace
+
+int InternalFont(JobState& job, unsigned direction, double x, double y,
+                 std::string_view fontCode, int hExpansion, int vExpansion,
+                 int pitch, std::string_view text) {
+  if (!job.JobOpen) return kNoJob;
+  CheckCode code;
+  const int turn = CheckedFontDirection(direction, code);
+  hExpansion = CheckedRange(hExpansion, 1, 12, kHExpansionOutOfRange, code);
+  vExpansion = CheckedRange(vExpansion, 1, 12, kVExpansionOutOfRange, code);
+  pitch = CheckedPitch(pitch, code);
+
+  std::string command = ExpansionCommand(hExpansion, vExpansion);
+  command += PitchCommand(pitch);
+  command += ESC;
+  command += fontCode;
+  command += text;
+  AppendElement(job, turn, HorizontalDots(job, x), VerticalDots(job, y),
+                command);
+  return code.Result();
+}
+
+}  // namespace vxcl

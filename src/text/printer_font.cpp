@@ -1,0 +1,26 @@
+#include "text/printer_font.h"
+
+#include "job/commands.h"
+
+namespace vxcl {
+
+int CheckedFontDirection(unsigned direction, CheckCode& code) {
+  return static_cast<int>(
+      CheckedRange(direction, 0u, 3u, kDirectionOutOfRange, code));
+}
+
+int CheckedPitch(int pitch, CheckCode& code) {
+  return CheckedRange(pitch, 0, 99, kPitchOutOfRange, code);
+}
+
+char CheckedFontType(char type, CheckCode& code) {
+  if (type == 'A' || type == 'B') return type;
+  code.Fail(kFontTypeOutOfRange);
+  return 'A';
+}
+
+std::string PitchCommand(int pitch) {
+  return std::string{ESC} + "P" + ZeroPadded(pitch, 2);
+}
+
+}  // namespace vxcl

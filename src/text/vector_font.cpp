@@ -1,0 +1,35 @@
+#include "text/vector_font.h"
+
+#include <string>
+
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+#include "text/printer_font.h"
+
+namespace vxcl {
+
+int VectorFont(JobState& job, unsigned direction, double x, double y,
+               char fontType, int hSize, int vSize, int variation, int pitch,
+               std::string_view text) {
+  if (!job.JobOpen) return kNoJob;
+  CheckCode code;
+  const int turn = CheckedFontDirection(direction, code);
+  fontType = CheckedFontType(fontType, code);
+  hSize = CheckedRange(hSize, 50, 999, kHSizeOutOfRange, code);
+  vSize = CheckedRange(vSize, 50, 999, kVSizeOutOfRange, code);
+  variation = CheckedRange(variation, 0, 9, kVariationOutOfRange, code);
+  pitch = CheckedPitch(pitch, code);
+
+  // The font settings, then ESC "$=" ahead of the text.
+  std::string command = PitchCommand(pitch);
+  command += std::string{ESC} + "$" + fontType + "," + Decimal(hSize) + "," +
+             Decimal(vSize) + "," + Decimal(variation);
+  command += std::string{ESC} + "$=";
+  command += text;
+  AppendElement(job, turn, HorizontalDots(job, x), VerticalDots(job, y),
+                command);
+  return code.Result();
+}
+
+}  // namespace vxcl

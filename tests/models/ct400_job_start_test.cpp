@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "job/job_state.h"
+#include "model_bytes.h"
+#include "support/job_fixture.h"
+#include "vxclcmd.h"
+
+namespace vxcl::test {
+namespace {
+
+// The arguments of the worked example; each test changes what it needs.
+struct Ct400Args {
+  const char* printer = kPrinter;
+  char letter = 'A';
+  int darkness = 3, speed = 4;
+  int ph = 0, pm = 1, ye = 0, ig = 0, po = 0;
+  double width = 100.0, height = 50.0, shift = 0.0;
+
+  int Call() const {
+    return PrnInitCT400(printer, letter, darkness, speed, ph, pm, ye, ig, po,
+                        width, height, shift);
+  }
+};
+
+const std::string kExampleHeader =
+    B("<STX><ESC>A<ESC>AR<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CS4<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>#E3A<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>A3H+000V+0000<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>A104000832<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>PO2+00<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>PM1<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>YE0<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>IG0<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>PH0<ESC>Z<ETX>"
+      "<STX><ESC>A");
+
+using Ct400Test = JobTest;
+
+TEST_F(Ct400Test, WorkedExampleBuildsThe123ByteHeader) {
+  ASSERT_EQ(Ct400Args{}.Call(), 1);
+  EXPECT_EQ(kExampleHeader.size(), 123u);
+  EXPECT_EQ(Show(job().JobHeader), Show(kExampleHeader));
+  EXPECT_EQ(
+      Show(job().SettingsCommand),
+      Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3A<ESC>Z<ETX>")));
+  EXPECT_TRUE(job().JobOpen);
+  EXPECT_FALSE(job().Cx208Mode);
+  EXPECT_EQ(job().ApplyMediaOffset, 1);
+  EXPECT_EQ(job().MediaOffsetDots, 16);
+}
+
+TEST_F(Ct400Test, IsNotACxJobForTheQuantity) {
+  ASSERT_EQ(Ct400Args{}.Call(), 1);
+  EXPECT_EQ(PrnQty(70000), 1);
+  EXPECT_EQ(Show(job().QuantityCommand), Show(B("<ESC>Q70000")));
+  ASSERT_EQ(PrnEnd(), 1);
+  EXPECT_EQ(Show(LastSentJob()),
+            Show(kExampleHeader + B("<ESC>Q70000<ESC>Z<ETX>")));
+}
+
+TEST_F(Ct400Test, SettingsAreWrittenOrReplaced) {
+  struct Case {
+    Ct400Args args;
+    const char* frame;
+    int code;
+  } cases[] = {
+      {{.letter = 'F'}, "#E3F", 1},
+      {{.letter = 'G'}, "#E3A", 10},
+      {{.letter = 'a'}, "#E3A", 10},
+      {{.letter = '\0'}, "#E3A", 10},
+      {{.letter = '\xC1'}, "#E3A", 10},
+      {{.letter = 'C', .darkness = 12}, "#E12C", 1},
+      {{.darkness = -1, .speed = 10}, "CS10", 1},
+      {{.pm = 0}, "PO3+00", 1},
+      {{.pm = 0}, "PM0", 1},
+      {{.pm = 2}, "PO0+00", 1},
+      {{.pm = 3}, "PO0+00", 1},
+      {{.pm = 4}, "PO0+00", 1},
+      {{.pm = 4}, "PM4", 1},
+      {{.pm = 5}, "PO3+00", 1},
+      {{.pm = 6}, "PO3+00", 1},
+      {{.pm = 7}, "PO1+00", 1},
+      {{.pm = 8}, "PO1+00", 1},
+      {{.pm = 9}, "PO2+00", 13},
+      {{.pm = 9}, "PM1", 13},
+      {{.pm = -1}, "PM1", 13},
+      {{.po = -7}, "PO2-07", 1},
+      {{.po = 99}, "PO2+99", 1},
+      {{.po = -99}, "PO2-99", 1},
+      {{.po = -100}, "PO2+19", 18},
+      {{.po = 100}, "PO2+19", 18},
+      {{.ye = 1}, "YE1", 1},
+      {{.ye = 2}, "YE0", 8},
+      {{.ig = 2}, "IG2", 1},
+      {{.ig = 3}, "IG0", 14},
+      {{.ph = 1}, "PH1", 1},
+      {{.ph = -1}, "PH0", 9},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.args.Call(), c.code) << c.frame;
+    EXPECT_TRUE(HasFrame(job().JobHeader, c.frame))
+        << c.frame << " in " << Show(job().JobHeader);
+    EXPECT_TRUE(job().JobOpen);
+  }
+}
+
+TEST_F(Ct400Test, ChecksRunInTheirOwnOrder) {
+  // 11, 12, 10, 13, 18, 8, 14, 9, 19: the last failing one decides.
+  struct Case {
+    Ct400Args args;
+    int code;
+  } cases[] = {
+      {{.pm = 9, .ye = 2}, 8},
+      {{.letter = 'x', .width = 200.0}, 10},
+      {{.letter = 'x', .height = 2000.0}, 10},
+      {{.letter = 'x', .pm = 9}, 13},
+      {{.pm = 9, .po = 100}, 18},
+      {{.ye = 2, .po = 100}, 8},
+      {{.ye = 2, .ig = 3}, 14},
+      {{.ph = 2, .ig = 3}, 9},
+      {{.ph = 2, .shift = 60.0}, 19},
+      {{.width = 200.0, .height = 2000.0}, 12},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.args.Call(), c.code);
+}
+
+TEST_F(Ct400Test, LabelSizeAndShiftAsForTheCx208) {
+  Ct400Args longer;
+  longer.height = 178.125;
+  ASSERT_EQ(longer.Call(), 1);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A114250832"));
+
+  Ct400Args tooLong;
+  tooLong.height = -1.0;
+  ASSERT_EQ(tooLong.Call(), 12);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A102000832"));
+
+  Ct400Args tooWide;
+  tooWide.width = -3.0;
+  ASSERT_EQ(tooWide.Call(), 11);
+  EXPECT_EQ(job().MediaOffsetDots, 0);
+
+  Ct400Args over;
+  over.shift = 52.125;
+  EXPECT_EQ(over.Call(), 19);
+  EXPECT_EQ(job().ShiftDots, 0);
+}
+
+TEST_F(Ct400Test, UnknownPrinterOpensNoJob) {
+  Ct400Args unknown;
+  unknown.printer = "vp";  // letter case counts
+  EXPECT_EQ(unknown.Call(), 3);
+  EXPECT_FALSE(job().JobOpen);
+  EXPECT_TRUE(job().JobHeader.empty());
+}
+
+}  // namespace
+}  // namespace vxcl::test

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "job/job_state.h"
+#include "model_bytes.h"
+#include "platform/virtual_printers.h"
+#include "support/job_fixture.h"
+#include "vxclcmd.h"
+
+namespace vxcl::test {
+namespace {
+
+// The arguments of the worked example; each test changes what it needs.
+struct Cx208Args {
+  const char* printer = kPrinter;
+  int darkness = 3, speed = 4;
+  int cp = 1, ci = 0, ce = 0, cd1 = 200, cd2 = 3300, cb = 0;
+  double width = 100.0, height = 50.0, shift = 0.0;
+
+  int Call() const {
+    return PrnInitCX208(printer, darkness, speed, cp, ci, ce, cd1, cd2, cb,
+                        width, height, shift);
+  }
+};
+
+const std::string kExampleHeader =
+    B("<STX><ESC>A<ESC>CP1<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CI0<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CE0<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CD200,3300<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CB+0<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>AR<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>A3H001V001<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>A104000832<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>CS4<ESC>Z<ETX>"
+      "<STX><ESC>A<ESC>#E3<ESC>Z<ETX>"
+      "<STX><ESC>A");
+
+using Cx208Test = JobTest;
+
+TEST_F(Cx208Test, WorkedExampleBuildsThe124ByteHeader) {
+  ASSERT_EQ(Cx208Args{}.Call(), 1);
+  EXPECT_EQ(kExampleHeader.size(), 124u);
+  EXPECT_EQ(Show(job().JobHeader), Show(kExampleHeader));
+  EXPECT_EQ(
+      Show(job().SettingsCommand),
+      Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3<ESC>Z<ETX>")));
+  EXPECT_TRUE(job().JobOpen);
+  EXPECT_TRUE(job().Cx208Mode);
+  EXPECT_FALSE(job().ESeriesMode);
+  EXPECT_EQ(job().ApplyMediaOffset, 1);
+  EXPECT_EQ(job().LabelWidthDots, 800);
+  EXPECT_EQ(job().LabelHeightDots, 400);
+  EXPECT_EQ(job().MediaOffsetDots, 16);
+  EXPECT_EQ(job().ShiftDots, 0);
+}
+
+TEST_F(Cx208Test, WholeJobReachesThePrinterAfterTheHeader) {
+  ASSERT_EQ(Cx208Args{}.Call(), 1);
+  ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);
+  ASSERT_EQ(PrnQty(3), 1);
+  ASSERT_EQ(PrnEnd(), 1);
+  // The centred label moves elements by half the free width: 80 + 16.
+  EXPECT_EQ(
+      Show(LastSentJob()),
+      Show(kExampleHeader +
+           B("<ESC>%0<ESC>H96<ESC>V160<ESC>FW02H0400<ESC>Q3<ESC>Z<ETX>")));
+  EXPECT_EQ(LastSentJobName(), "VP Job");
+  EXPECT_FALSE(job().Cx208Mode);
+}
+
+TEST_F(Cx208Test, SettingsAreWrittenOrReplaced) {
+  struct Case {
+    Cx208Args args;
+    const char* frame;
+    int code;
+  } cases[] = {
+      {{.cp = 0}, "CP0", 1},
+      {{.cp = 5}, "CP1", 13},
+      {{.cp = -1}, "CP1", 13},
+      {{.ci = 2}, "CI2", 1},
+      {{.ci = 3}, "CI0", 14},
+      {{.ce = 1}, "CE1", 1},
+      {{.ce = 2}, "CE0", 15},
+      {{.cd1 = 7, .cd2 = 0}, "CD007,0000", 1},
+      {{.cd1 = 400, .cd2 = 6000}, "CD400,6000", 1},
+      {{.cd1 = 401}, "CD200,3300", 16},
+      {{.cd1 = -1}, "CD200,3300", 16},
+      {{.cd2 = 6001}, "CD200,3300", 17},
+      {{.cd1 = 12, .cd2 = -5}, "CD012,3300", 17},
+      {{.cb = -5}, "CB-5", 1},
+      {{.cb = 98}, "CB+98", 1},
+      {{.cb = -98}, "CB-98", 1},
+      {{.cb = 99}, "CB+19", 18},
+      {{.cb = -99}, "CB+19", 18},
+      {{.darkness = -1, .speed = 10}, "CS10", 1},
+      {{.darkness = -1, .speed = 10}, "#E-1", 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.args.Call(), c.code) << c.frame;
+    EXPECT_TRUE(HasFrame(job().JobHeader, c.frame))
+        << c.frame << " in " << Show(job().JobHeader);
+    EXPECT_TRUE(job().JobOpen);
+  }
+}
+
+TEST_F(Cx208Test, LastFailingCheckDecidesTheCode) {
+  struct Case {
+    Cx208Args args;
+    int code;
+  } cases[] = {
+      {{.cp = 5, .cb = 200}, 18},      {{.cp = 5, .ci = 9}, 14},
+      {{.cd1 = 500, .cd2 = 7000}, 17}, {{.width = -1.0, .shift = 60.0}, 19},
+      {{.cp = 5, .width = 200.0}, 13}, {{.width = 200.0, .height = 2000.0}, 12},
+      {{.cb = 99, .shift = 53.0}, 19},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.args.Call(), c.code);
+}
+
+TEST_F(Cx208Test, LabelSizeSelectsAreaAndSizeCommands) {
+  // 178 mm at 8 dots/mm is 1424 dots: still "AR"; one dot more is "EX0".
+  Cx208Args exact;
+  exact.height = 178.0;
+  ASSERT_EQ(exact.Call(), 1);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "AR"));
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A114240832"));
+
+  Cx208Args longer;
+  longer.height = 178.125;
+  ASSERT_EQ(longer.Call(), 1);
+  EXPECT_EQ(job().LabelHeightDots, 1425);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
+  EXPECT_FALSE(HasFrame(job().JobHeader, "AR"));
+
+  Cx208Args tooLong;
+  tooLong.height = 1000.1;
+  ASSERT_EQ(tooLong.Call(), 12);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A102000832"));
+  EXPECT_TRUE(HasFrame(job().JobHeader, "AR"));
+
+  Cx208Args tooWide;
+  tooWide.width = 105.0;
+  ASSERT_EQ(tooWide.Call(), 11);
+  EXPECT_EQ(job().LabelWidthDots, 832);
+  EXPECT_EQ(job().MediaOffsetDots, 0);
+  // The size command's width is fixed, whatever the label.
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A104000832"));
+}
+
+TEST_F(Cx208Test, OddFreeWidthLosesItsHalfDot) {
+  Cx208Args args;
+  args.width = 100.125;  // 801 dots
+  ASSERT_EQ(args.Call(), 1);
+  EXPECT_EQ(job().MediaOffsetDots, 15);
+}
+
+TEST_F(Cx208Test, LongLabelSizeCarriesAllDigits) {
+  // 300 dpi: 12 dots/mm, up to 12000 dots long.
+  ASSERT_TRUE(VirtualPrinters().Add("LONG", 300, 104, 1000));
+  Cx208Args args;
+  args.printer = "LONG";
+  args.height = 850.0;  // 10200 dots
+  EXPECT_EQ(args.Call(), 1);
+  EXPECT_TRUE(HasFrame(job().JobHeader, "A1102000832"));
+  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
+  VirtualPrinters().Remove("LONG");
+}
+
+TEST_F(Cx208Test, ShiftLimitIsHalfThePrintableWidth) {
+  Cx208Args half;
+  half.shift = 52.0;  // 416 dots
+  EXPECT_EQ(half.Call(), 1);
+  EXPECT_EQ(job().ShiftDots, 416);
+
+  Cx208Args over;
+  over.shift = 52.125;  // 417 dots
+  EXPECT_EQ(over.Call(), 19);
+  EXPECT_EQ(job().ShiftDots, 0);
+
+  Cx208Args negative;
+  negative.shift = -500.0;
+  EXPECT_EQ(negative.Call(), 1);
+  EXPECT_EQ(job().ShiftDots, -3999);  // -3999.5 truncated toward zero
+}
+
+TEST_F(Cx208Test, QuantityIsLimitedInACx208Job) {
+  ASSERT_EQ(Cx208Args{}.Call(), 1);
+  EXPECT_EQ(PrnQty(70000), 5);
+  EXPECT_EQ(Show(job().QuantityCommand), Show(B("<ESC>Q1")));
+  EXPECT_EQ(PrnQty(65535), 1);
+}
+
+TEST_F(Cx208Test, RefusalsLeaveTheJobClosed) {
+  OpenJob();
+  Cx208Args unknown;
+  unknown.printer = "No such printer";
+  EXPECT_EQ(unknown.Call(), 3);
+  EXPECT_FALSE(job().JobOpen);
+  EXPECT_FALSE(job().Cx208Mode);
+  EXPECT_TRUE(job().JobHeader.empty());
+  EXPECT_EQ(job().PrinterName, "No such printer");
+
+  Cx208Args null;
+  null.printer = nullptr;
+  EXPECT_EQ(null.Call(), 3);
+  EXPECT_EQ(PrnEnd(), 0);
+
+  job().BusyCount = 1;
+  EXPECT_EQ(Cx208Args{}.Call(), 2);
+  EXPECT_FALSE(job().JobOpen);
+}
+
+}  // namespace
+}  // namespace vxcl::test

@@ -1,0 +1,33 @@
+#include "support/failing_allocator.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+// Negative: allocations never fail.
+std::atomic<long> allowedAllocations{-1};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  long allowed = allowedAllocations.load();
+  while (allowed >= 0) {
+    if (allowed == 0) throw std::bad_alloc();
+    if (allowedAllocations.compare_exchange_weak(allowed, allowed - 1)) break;
+  }
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace vxcl::test {
+
+FailingAllocations::FailingAllocations(long allowed) {
+  allowedAllocations = allowed;
+}
+
+FailingAllocations::~FailingAllocations() { allowedAllocations = -1; }
+
+}  // namespace vxcl::test
