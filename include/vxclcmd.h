@@ -242,6 +242,33 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
                                          int vSize, int pitch,
                                          const char *text);
 
+/* TrueType text. -------------------------------------------------------- */
+
+/* Text in any installed font, drawn one dot per pixel and sent as a graphic
+ * with its top-left corner at (x, y). fontSize is in points at 96 pixels per
+ * inch (24 points: a character height of 32 dots); charWidth and charHeight,
+ * when both are positive, give the average character width and the cell
+ * height in dots instead. weight is in hundreds (4 normal, 7 bold, 0 the
+ * font's default); the low bytes of italic, underline and strikeOut switch
+ * those styles on. When the turn (1 to 3 quarters) and charWidth,
+ * charHeight, weight, italic, underline and strikeOut add up to 0 or less,
+ * the text is drawn plain: normal weight, no style, unturned.
+ * rotation 0..3 is the printer's rotation; 90, 180 and 270 turn the text
+ * counter-clockwise about (x, y); a part turned above the label's top or
+ * left of its left edge is cut off. alignMode: 0 at x, 1 at the label's
+ * left edge, 2 centred on the label, 3 flush with the printer's right edge,
+ * each moved by alignOffset; any other value places the text at x without
+ * the media offset. fontName and text: UTF-8, or Windows-1252 for bytes that
+ * are not valid UTF-8; null is the default sans font and the empty text.
+ * Returns 0, 1, 7 (rotation out of range: 0 used) or 31 (text too large to
+ * draw or a font failure: nothing added, see VxclLastError). */
+VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
+                                       const char *fontName, int fontSize,
+                                       int charWidth, int charHeight,
+                                       int weight, int italic, int underline,
+                                       int strikeOut, int alignMode,
+                                       double alignOffset, const char *text);
+
 /* Quantity, cutting and job end. ---------------------------------------- */
 
 /* Number of labels, 0..999999 (0..65535 for CX208 jobs). Returns 0, 1, 5. */

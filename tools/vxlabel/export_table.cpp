@@ -145,6 +145,7 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnInternalFont),
       VXL_ROW(PrnVectorFont),
       VXL_ROW(PrnAGFARasterFont),
+      VXL_ROW(PrnTrueTypeFont),
       // Barcodes.
       // Quantity, cutting and job end.
       VXL_ROW(PrnQty),

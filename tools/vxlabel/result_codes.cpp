@@ -22,6 +22,8 @@ constexpr Row kCodes[] = {
     {5, "PrnEnd", "no quantity was set; nothing sent", true},
     {5, "", "quantity out of range; 1 used", false},
     {6, "", "a count outside 0..9999; taken as 0", false},
+    {7, "PrnTrueTypeFont",
+     "rotation not 0..3, 90, 180 or 270; 0 used (unturned)", false},
     {7, "", "direction or rotation out of range; 0 used", false},
     {8, "PrnInitCT400", "\"YE\" value not 0..1; 0 used", false},
     {9, "PrnInitCT400", "\"PH\" value not 0..1; 0 used", false},
@@ -44,6 +46,10 @@ constexpr Row kCodes[] = {
     {18, "PrnInitCX208 PrnCXCalibrate", "\"CB\" value not -98..98; 19 used",
      false},
     {19, "", "shift more than half the printable width; 0 used", false},
+    {31, "PrnTrueTypeFont",
+     "text too large to draw, or the font could not be drawn; nothing added "
+     "(see VxclLastError)",
+     true},
     {31, "",
      "failure inside the library (out of memory or system error); nothing "
      "added",
