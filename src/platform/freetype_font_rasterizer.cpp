@@ -113,12 +113,15 @@ FaceMatch MatchFace(const std::string& name, int weight, bool italic) {
   return found;
 }
 
-// One glyph as drawn, one bit deep, and where it stands.
+// One glyph's advance and, once it has been drawn, its pixels one bit deep
+// and where they stand. Measuring needs no pixels, so a text too large to
+// draw is refused before any of its glyphs are drawn.
 struct Glyph {
+  long advance = 0;
+  bool drawn = false;
   int left = 0, top = 0;  // from the pen position on the baseline
   int width = 0, rows = 0;
   int pitch = 0;
-  long advance = 0;
   std::vector<std::uint8_t> bits;
 };
 
@@ -181,7 +184,7 @@ class FreeTypeFont final : public RasterFont {
 
   TextExtent Extent(std::u32string_view text) override {
     long long width = 0;
-    for (const char32_t c : text) width += GlyphFor(c).advance;
+    for (const char32_t c : text) width += Measured(c).advance;
     return {static_cast<int>(std::clamp<long long>(width, 0, INT_MAX)),
             ascent_ + descent_};
   }
@@ -191,7 +194,7 @@ class FreeTypeFont final : public RasterFont {
     const long long baseline = static_cast<long long>(y) + ascent_;
     long long pen = x;
     for (const char32_t c : text) {
-      const Glyph& g = GlyphFor(c);
+      const Glyph& g = Drawn(c);
       const long long left = pen + g.left, top = baseline - g.top;
       if (left < target.Width() && left + g.width > 0 &&
           top < target.Height() && top + g.rows > 0) {
@@ -223,7 +226,7 @@ class FreeTypeFont final : public RasterFont {
     if (request.height < 0)
       yPpem = ClampedPpem(-static_cast<long long>(request.height));
     else if (request.height > 0)
-      yPpem = ClampedPpem((request.height * em + cell / 2) / cell);
+      yPpem = ClampedPpem(request.height * em / cell);  // cell not exceeded
     long xPpem = yPpem;
     if (request.width > 0)
       xPpem = ClampedPpem((request.width * em + m.averageWidth / 2) /
@@ -274,14 +277,30 @@ class FreeTypeFont final : public RasterFont {
     FillDark(target, clamp(x), clamp(top), clamp(width), thickness);
   }
 
-  const Glyph& GlyphFor(char32_t c) {
+  Glyph& Measured(char32_t c) {
     if (const auto found = glyphs_.find(c); found != glyphs_.end())
       return found->second;
     if (glyphs_.size() >= kMaxCachedGlyphs) glyphs_.clear();
-    return glyphs_.emplace(c, Load(c)).first->second;
+    Glyph glyph;
+    glyph.advance = RoundedPixels(Loaded(c)->advance.x);
+    return glyphs_.emplace(c, std::move(glyph)).first->second;
   }
 
-  Glyph Load(char32_t c) {
+  const Glyph& Drawn(char32_t c) {
+    Glyph& glyph = Measured(c);
+    if (glyph.drawn) return glyph;
+    FT_GlyphSlot slot = Loaded(c);
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
+        FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
+      throw FontError("a glyph of the font could not be drawn");
+    CopyPixels(slot, glyph);
+    glyph.drawn = true;
+    return glyph;
+  }
+
+  // The glyph of `c` loaded with monochrome hinting and its synthetic
+  // styles, not yet drawn.
+  FT_GlyphSlot Loaded(char32_t c) {
     Activate();
     FT_Face f = face_->Get();
     const FT_UInt index = FT_Get_Char_Index(f, c);
@@ -292,20 +311,15 @@ class FreeTypeFont final : public RasterFont {
     FT_GlyphSlot slot = f->glyph;
     if (oblique_) FT_GlyphSlot_Oblique(slot);
     if (embolden_) FT_GlyphSlot_Embolden(slot);
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
-        FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0)
-      throw FontError("a glyph of the font could not be drawn");
-    return Copied(slot);
+    return slot;
   }
 
-  static Glyph Copied(FT_GlyphSlot slot) {
+  static void CopyPixels(FT_GlyphSlot slot, Glyph& g) {
     const FT_Bitmap& b = slot->bitmap;
-    Glyph g;
     g.left = slot->bitmap_left;
     g.top = slot->bitmap_top;
-    g.advance = RoundedPixels(slot->advance.x);
     const bool mono = b.pixel_mode == FT_PIXEL_MODE_MONO;
-    if (!mono && b.pixel_mode != FT_PIXEL_MODE_GRAY) return g;  // colour
+    if (!mono && b.pixel_mode != FT_PIXEL_MODE_GRAY) return;  // colour
     g.width = static_cast<int>(b.width);
     g.rows = static_cast<int>(b.rows);
     g.pitch = (g.width + 7) / 8;
@@ -318,13 +332,13 @@ class FreeTypeFont final : public RasterFont {
       if (mono) {
         std::copy_n(source, g.pitch, row);
         if (g.width % 8)
-          row[g.pitch - 1] &= static_cast<std::uint8_t>(0xFF00 >> (g.width % 8));
+          row[g.pitch - 1] &=
+              static_cast<std::uint8_t>(0xFF00 >> (g.width % 8));
       } else {
         for (int i = 0; i < g.width; ++i)
           if (source[i] >= 128) row[i / 8] |= 0x80 >> (i % 8);
       }
     }
-    return g;
   }
 
   std::shared_ptr<FreeTypeFace> face_;
