@@ -12,6 +12,7 @@
 #include "graphics/graphic_encoding.h"
 #include "support/bytes.h"
 #include "support/fake_fonts.h"
+#include "support/graphic_element.h"
 #include "support/job_fixture.h"
 #include "support/pictures.h"
 #include "vxclcmd.h"
@@ -20,35 +21,13 @@ namespace vxcl {
 namespace {
 
 using test::B;
+using Element = test::GraphicElement;
 using test::FakeFonts;
 using test::Picture;
-using test::ReadGraphic;
 using test::Show;
 
-// One appended element, taken apart.
-struct Element {
-  std::string prefix;  // ESC "%" digit
-  long long h = 0, v = 0;
-  std::string header;  // ESC "GB" and the two sizes
-  OneBitBitmap bitmap;
-};
-
 Element Parse(const std::string& body) {
-  Element e;
-  e.prefix = body.substr(0, 3);
-  const std::size_t hAt = body.find("\x1bH", 3);
-  const std::size_t vAt = body.find("\x1bV", hAt);
-  const std::size_t gAt = body.find("\x1bGB", vAt);
-  if (hAt == std::string::npos || vAt == std::string::npos ||
-      gAt == std::string::npos) {
-    ADD_FAILURE() << "not a graphic element: " << Show(body.substr(0, 40));
-    return e;
-  }
-  e.h = std::stoll(body.substr(hAt + 2, vAt - hAt - 2));
-  e.v = std::stoll(body.substr(vAt + 2, gAt - vAt - 2));
-  e.header = body.substr(gAt, 9);
-  e.bitmap = ReadGraphic(std::string_view(body).substr(gAt));
-  return e;
+  return test::ParseGraphicElement(body);
 }
 
 // The bitmap grown (or cut) to width x height at its top left.
