@@ -8,8 +8,12 @@ namespace {
 
 // Floor division by 8 and its non-negative remainder, for columns that may
 // lie left of the bitmap.
-long long ByteOf(long long column) { return column >= 0 ? column / 8 : (column - 7) / 8; }
-int BitOf(long long column) { return static_cast<int>(column - 8 * ByteOf(column)); }
+long long ByteOf(long long column) {
+  return column >= 0 ? column / 8 : (column - 7) / 8;
+}
+int BitOf(long long column) {
+  return static_cast<int>(column - 8 * ByteOf(column));
+}
 
 // Bits of one byte for pixels first..last (0..7, inclusive), leftmost in
 // bit 7.
@@ -19,8 +23,8 @@ std::uint8_t PixelMask(int first, int last) {
 
 }  // namespace
 
-void OrPackedRow(OneBitBitmap& target, int x, int y,
-                 const std::uint8_t* source, int width) {
+void OrPackedRow(OneBitBitmap& target, int x, int y, const std::uint8_t* source,
+                 int width) {
   if (y < 0 || y >= target.Height() || width <= 0) return;
   // The source pixels that land inside the row.
   const long long first = std::max(0LL, -static_cast<long long>(x));
@@ -47,11 +51,11 @@ void OrPackedRow(OneBitBitmap& target, int x, int y,
 
 void FillDark(OneBitBitmap& target, int x, int y, int width, int height) {
   const long long x0 = std::max(0LL, static_cast<long long>(x));
-  const long long x1 = std::min<long long>(target.Width(),
-                                           static_cast<long long>(x) + width);
+  const long long x1 =
+      std::min<long long>(target.Width(), static_cast<long long>(x) + width);
   const long long y0 = std::max(0LL, static_cast<long long>(y));
-  const long long y1 = std::min<long long>(target.Height(),
-                                           static_cast<long long>(y) + height);
+  const long long y1 =
+      std::min<long long>(target.Height(), static_cast<long long>(y) + height);
   if (x0 >= x1 || y0 >= y1) return;
   const long long firstByte = x0 / 8, lastByte = (x1 - 1) / 8;
   for (long long row = y0; row < y1; ++row) {

@@ -199,9 +199,8 @@ class FreeTypeFont final : public RasterFont {
       if (left < target.Width() && left + g.width > 0 &&
           top < target.Height() && top + g.rows > 0) {
         for (int r = 0; r < g.rows; ++r)
-          OrPackedRow(target, static_cast<int>(left),
-                      static_cast<int>(top + r), g.bits.data() + r * g.pitch,
-                      g.width);
+          OrPackedRow(target, static_cast<int>(left), static_cast<int>(top + r),
+                      g.bits.data() + r * g.pitch, g.width);
       }
       pen += g.advance;
     }
@@ -272,7 +271,8 @@ class FreeTypeFont final : public RasterFont {
   static void FillLine(OneBitBitmap& target, long long x, long long top,
                        long long width, int thickness) {
     const auto clamp = [](long long v) {
-      return static_cast<int>(std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
+      return static_cast<int>(
+          std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
     };
     FillDark(target, clamp(x), clamp(top), clamp(width), thickness);
   }
@@ -381,7 +381,8 @@ struct FreeTypeFontRasterizer::Caches {
     if (const auto found = faces.find(key); found != faces.end())
       return found->second;
     if (faces.size() >= kMaxCachedFaces) faces.clear();
-    auto face = std::make_shared<FreeTypeFace>(library, match.file, match.index);
+    auto face =
+        std::make_shared<FreeTypeFace>(library, match.file, match.index);
     faces.emplace(key, face);
     return face;
   }

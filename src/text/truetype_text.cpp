@@ -40,8 +40,8 @@ int MulDiv(int a, int b, int c) {
 // The font's height field as sizing it in points makes it: the negated
 // character height, so negative sizes give a cell height.
 int HeightForPoints(int points) {
-  return Saturated(-static_cast<long long>(
-      MulDiv(points, kScreenPixelsPerInch, 72)));
+  return Saturated(
+      -static_cast<long long>(MulDiv(points, kScreenPixelsPerInch, 72)));
 }
 
 bool LowByteSet(int flag) { return (flag & 0xFF) != 0; }
@@ -50,8 +50,8 @@ bool LowByteSet(int flag) { return (flag & 0xFF) != 0; }
 // host's integers do: 1 or more asks for styled rendering.
 bool WantsStyles(int quarters, const TrueTypeTextArgs& a) {
   std::uint32_t sum = static_cast<std::uint32_t>(quarters);
-  for (int value : {a.charWidth, a.charHeight, a.weight, a.italic,
-                    a.underline, a.strikeOut})
+  for (int value : {a.charWidth, a.charHeight, a.weight, a.italic, a.underline,
+                    a.strikeOut})
     sum += static_cast<std::uint32_t>(value);
   return static_cast<std::int32_t>(sum) >= 1;
 }
@@ -129,8 +129,8 @@ long long AlignedX(const JobState& job, int alignMode, long long xDots,
       return static_cast<long long>(centred) + media + offDots;
     }
     case 3:
-      return static_cast<long long>(job.MaxWidthDots) - paddedWidth +
-             offDots - media * job.ApplyMediaOffset;
+      return static_cast<long long>(job.MaxWidthDots) - paddedWidth + offDots -
+             media * job.ApplyMediaOffset;
     default:
       return xDots;
   }
@@ -146,8 +146,8 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
 
   CheckCode code;
   int rotation = args.rotation;
-  if (rotation < 0 || (rotation > 3 && rotation != 90 && rotation != 180 &&
-                       rotation != 270)) {
+  if (rotation < 0 ||
+      (rotation > 3 && rotation != 90 && rotation != 180 && rotation != 270)) {
     rotation = 0;
     code.Fail(kDirectionOutOfRange);
   }
@@ -160,8 +160,7 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
   // Plain rendering leaves out the turn as well as the styles.
   const bool styled = WantsStyles(quarters, args);
   if (!styled) quarters = 0;
-  const std::shared_ptr<RasterFont> font =
-      fonts.Font(RequestFor(args, styled));
+  const std::shared_ptr<RasterFont> font = fonts.Font(RequestFor(args, styled));
   const std::u32string text = DecodeHostText(args.text ? args.text : "");
   const TextExtent cell = font->Extent(text);
 
@@ -190,16 +189,15 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
 
-  const OneBitBitmap bitmap =
-      DrawTurned(*font, text, quarters, cell,
-                 {cutLeft, cutTop, cutLeft + paddedWidth,
-                  cutTop + paddedHeight});
+  const OneBitBitmap bitmap = DrawTurned(
+      *font, text, quarters, cell,
+      {cutLeft, cutTop, cutLeft + paddedWidth, cutTop + paddedHeight});
 
   const long long offDots = MmToDots(job.DotsPerMm, args.alignOffset);
   const long long x =
       AlignedX(job, args.alignMode, xDots, offDots, paddedWidth);
-  AppendElement(job, rotation, Saturated(x + job.ShiftDots),
-                Saturated(yDots), EncodeBitmapGraphic(bitmap));
+  AppendElement(job, rotation, Saturated(x + job.ShiftDots), Saturated(yDots),
+                EncodeBitmapGraphic(bitmap));
   return code.Result();
 }
 

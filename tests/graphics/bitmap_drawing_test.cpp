@@ -18,10 +18,9 @@ TEST(OrPackedRow, PlacesAtAnyColumnAndClipsAtTheEdges) {
     int x, y;
     const char* row1;  // row 1 of a 12 x 3 bitmap; rows 0 and 2 stay white
   } cases[] = {
-      {0, 1, "#.##....#..."},   {3, 1, "...#.##....#"},
-      {8, 1, "........#.##"},   {-2, 1, "##....#....."},
-      {-8, 1, "#..........."},  {-9, 1, "............"},
-      {12, 1, "............"},  {11, 1, "...........#"},
+      {0, 1, "#.##....#..."},  {3, 1, "...#.##....#"},  {8, 1, "........#.##"},
+      {-2, 1, "##....#....."}, {-8, 1, "#..........."}, {-9, 1, "............"},
+      {12, 1, "............"}, {11, 1, "...........#"},
   };
   for (const Case& c : cases) {
     OneBitBitmap bitmap(12, 3);
@@ -47,8 +46,8 @@ TEST(FillDark, ClipsToTheBitmap) {
   FillDark(bitmap, -2, 1, 5, 2);
   FillDark(bitmap, 7, -3, 9, 4);
   FillDark(bitmap, 4, 3, 0, 5);  // no width: nothing
-  EXPECT_EQ(bitmap, Drawn({".......###", "###.......", "###.......",
-                           ".........."}))
+  EXPECT_EQ(bitmap,
+            Drawn({".......###", "###.......", "###.......", ".........."}))
       << Picture(bitmap);
   EXPECT_EQ(bitmap.Row(0)[1] & 0x3F, 0) << "bits beyond the width";
   OneBitBitmap wide(20, 1);

@@ -58,9 +58,9 @@ OneBitBitmap FreeTypesOwn(const char* path, int pixelsPerEm,
 // PIL's one-bit drawing of the same text at the same size, from the
 // comparison script; an empty bitmap when PIL cannot be run.
 OneBitBitmap PilsOwn(const std::string& text) {
-  const std::string command = "/usr/bin/python3 " + std::string(VXCL_SOURCE_DIR) +
-                              "/bench/pil_truetype.py --render '" + text +
-                              "' 2>/dev/null";
+  const std::string command =
+      "/usr/bin/python3 " + std::string(VXCL_SOURCE_DIR) +
+      "/bench/pil_truetype.py --render '" + text + "' 2>/dev/null";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"),
                                              pclose);
   std::vector<std::string> rows;
@@ -200,17 +200,16 @@ TEST_F(FreeTypeTextTest, ALineMatchesPilsOneBitDrawing) {
 TEST_F(FreeTypeTextTest, QuarterTurnsAreExactTurnsOfTheUnturnedText) {
   const auto plain = Drawn(0, "DejaVu Sans", 12, 1, 0, 0, 0, "Label 42");
   // The unturned cell: its extent, without the padding.
-  const TextExtent cell = fonts.Font({.faceName = "DejaVu Sans",
-                                      .height = -16,
-                                      .weight = 100})
-                              ->Extent(U"Label 42");
+  const TextExtent cell =
+      fonts.Font({.faceName = "DejaVu Sans", .height = -16, .weight = 100})
+          ->Extent(U"Label 42");
   OneBitBitmap unturned = plain.bitmap;
   unturned.Resize(cell.width, cell.height);
   EXPECT_EQ(InkOf(unturned).count, InkOf(plain.bitmap).count)
       << "ink outside the cell";
   for (int rotation : {90, 180, 270}) {
-    const auto turned = Drawn(rotation, "DejaVu Sans", 12, 1, 0, 0, 0,
-                              "Label 42");
+    const auto turned =
+        Drawn(rotation, "DejaVu Sans", 12, 1, 0, 0, 0, "Label 42");
     OneBitBitmap expected = RotateBitmap(unturned, rotation);
     expected.Resize(turned.bitmap.Width(), turned.bitmap.Height());
     EXPECT_EQ(turned.bitmap, expected) << rotation << "\n"
@@ -227,10 +226,9 @@ TEST_F(FreeTypeTextTest, SizesAreWindowsSizes) {
   EXPECT_EQ(font->Extent(U"ii").width, 2 * font->Extent(U"i").width);
   // A positive height is the cell height, never exceeded.
   for (int cell : {20, 38, 50, 101}) {
-    const int got =
-        fonts.Font({.faceName = "DejaVu Sans", .height = cell})
-            ->Extent(U"x")
-            .height;
+    const int got = fonts.Font({.faceName = "DejaVu Sans", .height = cell})
+                        ->Extent(U"x")
+                        .height;
     EXPECT_LE(got, cell);
     EXPECT_GE(got, cell - 2);
   }
@@ -310,8 +308,7 @@ TEST_F(FreeTypeTextTest, UnderlineAndStrikeOutAddRowsOfSetBits) {
   EXPECT_LT(strikeRows.back(), 30);
   EXPECT_GT(strikeRows.front(), 30 - 20);
   // Nothing right of the text's advance is set by the lines.
-  for (int y : underRows)
-    EXPECT_FALSE(under.bitmap.IsDark(cell.width, y));
+  for (int y : underRows) EXPECT_FALSE(under.bitmap.IsDark(cell.width, y));
 }
 
 TEST_F(FreeTypeTextTest, CharactersTheFaceLacksStillTakeTheirPlace) {
@@ -323,12 +320,12 @@ TEST_F(FreeTypeTextTest, CharactersTheFaceLacksStillTakeTheirPlace) {
 
 TEST_F(FreeTypeTextTest, HugeSizesAreRefusedBeforeAnythingIsDrawn) {
   OpenJob();
-  EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 30000, 0, 0, 0, 0, 0,
-                            0, 0, 0.0, "A"),
+  EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 30000, 0, 0, 0, 0, 0, 0,
+                            0, 0.0, "A"),
             VXCL_INTERNAL_FAILURE);
   EXPECT_EQ(Body(), "");
-  EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 24, 0, 0, 0, 0, 0, 0,
-                            0, 0.0, "A"),
+  EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 24, 0, 0, 0, 0, 0, 0, 0,
+                            0.0, "A"),
             1);
 }
 

@@ -85,27 +85,62 @@ TEST_F(TrueTypeTextTest, StyleSumChoosesPlainOrStyledFont) {
       {"nothing asked: plain, normal weight", {}, -32, 0, 400, 0, 0, 0},
       {"charWidth alone: styled, no size, weight 0 written",
        {.charWidth = 10},
-       -32, 0, 0, 0, 0, 0},
+       -32,
+       0,
+       0,
+       0,
+       0,
+       0},
       {"weight -1 and italic 1 add up to 0: plain",
        {.weight = -1, .italic = 1},
-       -32, 0, 400, 0, 0, 0},
+       -32,
+       0,
+       400,
+       0,
+       0,
+       0},
       {"both sizes positive: cell height and average width",
        {.charWidth = 10, .charHeight = 30},
-       30, 10, 0, 0, 0, 0},
+       30,
+       10,
+       0,
+       0,
+       0,
+       0},
       {"a negative width keeps the point size",
        {.charWidth = -5, .charHeight = 30},
-       -32, 0, 0, 0, 0, 0},
+       -32,
+       0,
+       0,
+       0,
+       0,
+       0},
       {"weight in hundreds", {.weight = 7}, -32, 0, 700, 0, 0, 0},
       {"only the low byte of a style counts",
        {.italic = 0x100},
-       -32, 0, 0, 0, 0, 0},
+       -32,
+       0,
+       0,
+       0,
+       0,
+       0},
       {"all three styles",
        {.italic = 1, .underline = 2, .strikeOut = -1},
-       -32, 0, 0, 1, 1, 1},
+       -32,
+       0,
+       0,
+       1,
+       1,
+       1},
       {"a turn alone asks for styles", {.rotation = 270}, -32, 0, 0, 0, 0, 0},
       {"the sum wraps like a 32-bit integer",
        {.weight = INT_MAX, .italic = 1},
-       -32, 0, 400, 0, 0, 0},
+       -32,
+       0,
+       400,
+       0,
+       0,
+       0},
   };
   for (Case& c : cases) {
     fonts.requests.clear();
@@ -173,9 +208,8 @@ TEST_F(TrueTypeTextTest, TurnsMoveTheGraphicSoItsCornerStaysAtXY) {
   };
   for (const Case& c : cases) {
     job().JobBody.clear();
-    EXPECT_EQ(Call({.rotation = c.rotation, .x = 20.0, .y = 20.0,
-                    .text = "ABC"}),
-              1);
+    EXPECT_EQ(
+        Call({.rotation = c.rotation, .x = 20.0, .y = 20.0, .text = "ABC"}), 1);
     const Element e = Parse(Body());
     EXPECT_EQ(Show(e.prefix), "<ESC>%0") << c.rotation;
     EXPECT_EQ(Show(e.header), Show(B(c.header))) << c.rotation;
@@ -185,16 +219,14 @@ TEST_F(TrueTypeTextTest, TurnsMoveTheGraphicSoItsCornerStaysAtXY) {
     const OneBitBitmap turned = RotateBitmap(Cell(U"ABC"), c.rotation);
     const OneBitBitmap expected =
         Sized(turned, PaddedSide(turned.Width()), PaddedSide(turned.Height()));
-    EXPECT_EQ(e.bitmap, expected) << c.rotation << "\n"
-                                  << Picture(e.bitmap);
+    EXPECT_EQ(e.bitmap, expected) << c.rotation << "\n" << Picture(e.bitmap);
   }
 }
 
 TEST_F(TrueTypeTextTest, OtherRotationsDrawUnturnedWithCodeSeven) {
   for (int rotation : {45, -1, 4, 91, 360, INT_MIN}) {
     job().JobBody.clear();
-    EXPECT_EQ(Call({.rotation = rotation, .x = 20.0, .y = 20.0,
-                    .text = "ABC"}),
+    EXPECT_EQ(Call({.rotation = rotation, .x = 20.0, .y = 20.0, .text = "ABC"}),
               7)
         << rotation;
     EXPECT_EQ(Show(Body().substr(0, 22)),
@@ -206,9 +238,9 @@ TEST_F(TrueTypeTextTest, OtherRotationsDrawUnturnedWithCodeSeven) {
 TEST_F(TrueTypeTextTest, PlainRenderingLeavesTheTurnOut) {
   // 90 degrees with weight -1: the sum is 0, so the text is plain and
   // unturned, and its position unchanged.
-  EXPECT_EQ(Call({.rotation = 90, .x = 20.0, .y = 20.0, .weight = -1,
-                  .text = "ABC"}),
-            1);
+  EXPECT_EQ(
+      Call({.rotation = 90, .x = 20.0, .y = 20.0, .weight = -1, .text = "ABC"}),
+      1);
   EXPECT_EQ(Show(Body().substr(0, 22)),
             Show(B("<ESC>%0<ESC>H192<ESC>V160<ESC>GB004003")));
 }
@@ -240,8 +272,11 @@ TEST_F(TrueTypeTextTest, AlignmentRules) {
     job().LabelWidthDots = c.labelWidth;
     job().ApplyMediaOffset = c.applyMediaOffset;
     job().ShiftDots = c.shift;
-    EXPECT_EQ(Call({.x = 10.0, .y = 5.0, .alignMode = c.alignMode,
-                    .alignOffset = c.offset, .text = "123456789"}),
+    EXPECT_EQ(Call({.x = 10.0,
+                    .y = 5.0,
+                    .alignMode = c.alignMode,
+                    .alignOffset = c.offset,
+                    .text = "123456789"}),
               1)
         << c.what;
     const Element e = Parse(Body());
@@ -253,8 +288,7 @@ TEST_F(TrueTypeTextTest, AlignmentRules) {
 
 TEST_F(TrueTypeTextTest, AlignmentIgnoresTheMoveOfATurn) {
   // Half a turn of "ABC" moves x by 30, but centring does not use x.
-  Call({.rotation = 180, .x = 20.0, .y = 20.0, .alignMode = 2,
-        .text = "ABC"});
+  Call({.rotation = 180, .x = 20.0, .y = 20.0, .alignMode = 2, .text = "ABC"});
   const Element e = Parse(Body());
   EXPECT_EQ(e.h, (800 - 32) / 2 + 32);
   EXPECT_EQ(e.v, 140);
@@ -279,22 +313,58 @@ TEST_F(TrueTypeTextTest, TurnedTextPushedOffTheLabelIsCutThere) {
   } cases[] = {
       {"90 at y 16: 40 tall, 24 rows above the top",
        {.rotation = 90, .x = 5.0, .y = 2.0, .text = "ABCD"},
-       U"ABCD", 0, 24, 24, 24, 40 + 32, 0},
+       U"ABCD",
+       0,
+       24,
+       24,
+       24,
+       40 + 32,
+       0},
       {"270 at x 8: 20 wide, 12 columns left of the edge",
        {.rotation = 270, .x = 1.0, .y = 5.0, .text = "AB"},
-       U"AB", 12, 0, 16, 24, 32, 40},
+       U"AB",
+       12,
+       0,
+       16,
+       24,
+       32,
+       40},
       {"180 at (8, 8): cut on both sides",
        {.rotation = 180, .x = 1.0, .y = 1.0, .text = "ABC"},
-       U"ABC", 22, 12, 16, 16, 32, 0},
+       U"ABC",
+       22,
+       12,
+       16,
+       16,
+       32,
+       0},
       {"90 at y 0: the whole text is above the label",
        {.rotation = 90, .x = 5.0, .y = 0.0, .text = "AB"},
-       U"AB", 0, 20, 24, 8, 72, 0},
+       U"AB",
+       0,
+       20,
+       24,
+       8,
+       72,
+       0},
       {"270 at x 8 centred: x is not used, nothing is cut",
        {.rotation = 270, .x = 1.0, .y = 5.0, .alignMode = 2, .text = "AB"},
-       U"AB", 0, 0, 24, 24, (800 - 24) / 2 + 32, 40},
+       U"AB",
+       0,
+       0,
+       24,
+       24,
+       (800 - 24) / 2 + 32,
+       40},
       {"270 at x 8 with rule 5: cut, and written as 0",
        {.rotation = 270, .x = 1.0, .y = 5.0, .alignMode = 5, .text = "AB"},
-       U"AB", 12, 0, 16, 24, 0, 40},
+       U"AB",
+       12,
+       0,
+       16,
+       24,
+       0,
+       40},
   };
   for (const Case& c : cases) {
     job().JobBody.clear();
@@ -341,9 +411,8 @@ TEST_F(TrueTypeTextTest, InkBeyondTheTextsEndIsClippedAsATurnedFontWould) {
 
 TEST_F(TrueTypeTextTest, EmptyTextIsABlankCell) {
   EXPECT_EQ(Call({.text = ""}), 1);
-  EXPECT_EQ(Show(Body()),
-            Show(B("<ESC>%0<ESC>H32<ESC>V0<ESC>GB001003") +
-                 std::string(24, '\0')));
+  EXPECT_EQ(Show(Body()), Show(B("<ESC>%0<ESC>H32<ESC>V0<ESC>GB001003") +
+                               std::string(24, '\0')));
 }
 
 TEST_F(TrueTypeTextTest, TextTooLargeIsRefusedWholeAndNothingDrawn) {
@@ -376,9 +445,9 @@ TEST_F(TrueTypeExportTest, ResultsAndRefusals) {
   EXPECT_EQ(PrnTrueTypeFont(0, 1, 1, "Sans", 12, 0, 0, 0, 0, 0, 0, 0, 0, "A"),
             0);
   OpenJob();
-  EXPECT_EQ(PrnTrueTypeFont(0, 1, 1, nullptr, 12, 0, 0, 0, 0, 0, 0, 0, 0,
-                            nullptr),
-            1);
+  EXPECT_EQ(
+      PrnTrueTypeFont(0, 1, 1, nullptr, 12, 0, 0, 0, 0, 0, 0, 0, 0, nullptr),
+      1);
   EXPECT_EQ(Show(Body().substr(0, 19)),
             Show(B("<ESC>%0<ESC>H40<ESC>V8<ESC>GB001003")));
 
