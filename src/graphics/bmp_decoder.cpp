@@ -133,7 +133,8 @@ void BmpPicture::ReadMasks(std::uint32_t compression) {
 void BmpPicture::ReadColorTable(std::size_t at, std::size_t entryBytes,
                                 std::uint32_t colorsUsed) {
   const std::uint32_t most = 1u << bitsPerPixel_;
-  std::uint32_t count = colorsUsed == 0 || colorsUsed > most ? most : colorsUsed;
+  std::uint32_t count =
+      colorsUsed == 0 || colorsUsed > most ? most : colorsUsed;
   // Some writers store fewer colours than the depth allows and start the
   // pixels right after them.
   if (pixelOffset_ > at && pixelOffset_ - at < count * entryBytes)
