@@ -86,16 +86,15 @@ BmpPicture::BmpPicture(std::span<const std::uint8_t> file) : file_(file) {
   width_ = static_cast<int>(width);
   height_ = static_cast<int>(height);
 
-  const std::size_t tables = h + headerBytes;
+  pixelOffset_ = Read32(file, 10);
   if (masked)
     ReadMasks(compression);
   else if (bitsPerPixel_ <= 8)
-    ReadColorTable(tables, core ? 3 : 4, colorsUsed);
+    ReadColorTable(h + headerBytes, core ? 3 : 4, colorsUsed);
 
   stride_ = (static_cast<std::size_t>(width_) * bitsPerPixel_ + 31) / 32 * 4;
   const std::size_t lastRow =
       (static_cast<std::size_t>(width_) * bitsPerPixel_ + 7) / 8;
-  pixelOffset_ = Read32(file, 10);
   // The last row's padding may be missing; its pixels may not.
   const std::size_t needed = stride_ * (height_ - 1) + lastRow;
   if (pixelOffset_ > file.size() || file.size() - pixelOffset_ < needed)
@@ -134,8 +133,12 @@ void BmpPicture::ReadMasks(std::uint32_t compression) {
 void BmpPicture::ReadColorTable(std::size_t at, std::size_t entryBytes,
                                 std::uint32_t colorsUsed) {
   const std::uint32_t most = 1u << bitsPerPixel_;
-  const std::uint32_t count =
+  std::uint32_t count =
       colorsUsed == 0 || colorsUsed > most ? most : colorsUsed;
+  // Some writers store fewer colours than the depth allows and start the
+  // pixels right after them.
+  if (pixelOffset_ > at && pixelOffset_ - at < count * entryBytes)
+    count = static_cast<std::uint32_t>((pixelOffset_ - at) / entryBytes);
   if (file_.size() < at || (file_.size() - at) / entryBytes < count)
     throw PictureError("BMP: the colour table is cut short");
   for (std::uint32_t i = 0; i < count; ++i) {

@@ -83,13 +83,13 @@ void PcxPicture::ReadPalette(std::span<const std::uint8_t> file, int version,
       const auto level = static_cast<std::uint8_t>(i);
       palette_[i] = {level, level, level};
     }
-    const std::size_t marker = file.size() - kPaletteTailBytes;
     if (version == 3) {
       for (int i = 0; i < 16; ++i)
         std::memcpy(palette_[i].data(), kStandardColors[i], 3);
-    } else if (file.size() >= kHeaderBytes + kPaletteTailBytes &&
-               file[marker] == kPaletteMarker) {
-      std::memcpy(palette_.data(), &file[marker + 1], 768);
+    } else if (file.size() >= kHeaderBytes + kPaletteTailBytes) {
+      const std::size_t marker = file.size() - kPaletteTailBytes;
+      if (file[marker] == kPaletteMarker)
+        std::memcpy(palette_.data(), &file[marker + 1], 768);
     }
   }
 }

@@ -148,3 +148,10 @@ std::string Picture(const OneBitBitmap& bitmap) {
 }
 
 }  // namespace vxcl::test
+
+namespace vxcl {
+void PrintTo(const OneBitBitmap& bitmap, std::ostream* out) {
+  *out << bitmap.Width() << " x " << bitmap.Height() << "\n"
+       << test::Picture(bitmap);
+}
+}  // namespace vxcl

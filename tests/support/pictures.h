@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -73,5 +74,10 @@ OneBitBitmap Drawn(std::initializer_list<std::string_view> rows);
 std::string Picture(const OneBitBitmap& bitmap);
 
 }  // namespace vxcl::test
+
+namespace vxcl {
+// Failure messages show bitmaps as pictures.
+void PrintTo(const OneBitBitmap& bitmap, std::ostream* out);
+}  // namespace vxcl
 
 #endif
