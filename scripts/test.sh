@@ -8,3 +8,5 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+# A short fuzz run of the picture decoders (a clang build in build-fuzz/).
+"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}"

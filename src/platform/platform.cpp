@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 
+#include "platform/freetype_font_rasterizer.h"
 #include "platform/layered_printer_system.h"
 #include "platform/virtual_printers.h"
 
@@ -11,7 +12,8 @@ Platform& Current() {
   static SteadyClock clock;
   static NoHostEvents events;
   static LayeredPrinterSystem printers(VirtualPrinters(), OsPrinterSystem());
-  static Platform platform{&printers, &events, &clock};
+  static FreeTypeFontRasterizer fonts;
+  static Platform platform{&printers, &events, &clock, &fonts};
   return platform;
 }
 

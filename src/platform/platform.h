@@ -4,6 +4,7 @@
 #define VXCL_PLATFORM_PLATFORM_H
 
 #include "platform/clock.h"
+#include "platform/font_rasterizer.h"
 #include "platform/host_events.h"
 #include "platform/printer_system.h"
 
@@ -13,6 +14,7 @@ struct Platform {
   PrinterSystem* printers = nullptr;
   HostEventQueue* events = nullptr;
   Clock* clock = nullptr;
+  FontRasterizer* fonts = nullptr;
 };
 
 // The services in use: the operating system's, behind the virtual printers,
