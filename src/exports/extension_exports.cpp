@@ -50,7 +50,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char* name, int index,
 }
 
 VXCL_API int VXCL_CALL VxclLastError(char* buffer, int capacity) {
-  return CopyText(LastErrorMessage(), buffer, capacity);
+  return Guarded(
+      0, [&] { return CopyText(LastErrorMessage(), buffer, capacity); });
 }
 
 }  // extern "C"
