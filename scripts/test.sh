@@ -8,5 +8,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
-# A short fuzz run of the picture decoders (a clang build in build-fuzz/).
-"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}"
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (a clang build in build-asan/), then a short run of every fuzz target.
+"$root/scripts/sanitize.sh"
+"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-10}"
