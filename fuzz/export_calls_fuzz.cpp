@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <string>
 #include <type_traits>
@@ -159,6 +161,14 @@ constexpr Call kCalls[] = {
     VXCL_FOR_EACH_EXPORT(VXCL_CALL_ENTRY)
 #undef VXCL_CALL_ENTRY
 };
+constexpr const char* kNames[] = {
+#define VXCL_NAME_ENTRY(fn) #fn,
+    VXCL_FOR_EACH_EXPORT(VXCL_NAME_ENTRY)
+#undef VXCL_NAME_ENTRY
+};
+
+// VXCL_FUZZ_TRACE=1 lists every call and its result, to read a finding.
+const bool kTrace = std::getenv("VXCL_FUZZ_TRACE") != nullptr;
 
 // The job is closed, or open with what a job start leaves.
 void RequireConsistentJob() {
@@ -185,6 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     const std::size_t which =
         in.ConsumeIntegralInRange<std::size_t>(0, std::size(kCalls) - 1);
     const int result = kCalls[which](arguments);
+    if (kTrace) std::fprintf(stderr, "%s -> %d\n", kNames[which], result);
     Require(result >= -1 && result <= 276);
     RequireConsistentJob();
   }

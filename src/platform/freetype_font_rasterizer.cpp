@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 #include FT_SIZES_H
@@ -194,6 +195,13 @@ class FreeTypeFont final : public RasterFont {
     const long long baseline = static_cast<long long>(y) + ascent_;
     long long pen = x;
     for (const char32_t c : text) {
+      // A glyph that misses the target is not drawn at all: at huge sizes
+      // drawing one takes seconds and gigabytes, for pixels that would be
+      // dropped.
+      if (!Reaches(c, pen, baseline, target)) {
+        pen += Measured(c).advance;
+        continue;
+      }
       const Glyph& g = Drawn(c);
       const long long left = pen + g.left, top = baseline - g.top;
       if (left < target.Width() && left + g.width > 0 &&
@@ -284,6 +292,38 @@ class FreeTypeFont final : public RasterFont {
     Glyph glyph;
     glyph.advance = RoundedPixels(Loaded(c)->advance.x);
     return glyphs_.emplace(c, std::move(glyph)).first->second;
+  }
+
+  // Whether any pixel of `c`, drawn at `pen` on `baseline`, can fall inside
+  // the target. Before a glyph is drawn its outline's control box (which
+  // holds every pixel the outline sets) answers.
+  bool Reaches(char32_t c, long long pen, long long baseline,
+               const OneBitBitmap& target) {
+    long long left, top, right, bottom;  // pixels, top and bottom upwards
+    const Glyph& g = Measured(c);
+    if (g.drawn) {
+      left = g.left;
+      right = static_cast<long long>(g.left) + g.width;
+      top = g.top;
+      bottom = static_cast<long long>(g.top) - g.rows;
+    } else {
+      FT_GlyphSlot slot = Loaded(c);
+      if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        FT_BBox box;
+        FT_Outline_Get_CBox(&slot->outline, &box);
+        left = box.xMin >> 6;
+        right = (box.xMax + 63) >> 6;
+        top = (box.yMax + 63) >> 6;
+        bottom = box.yMin >> 6;
+      } else {
+        left = slot->bitmap_left;
+        right = left + slot->bitmap.width;
+        top = slot->bitmap_top;
+        bottom = top - slot->bitmap.rows;
+      }
+    }
+    return pen + left < target.Width() && pen + right > 0 &&
+           baseline - top < target.Height() && baseline - bottom > 0;
   }
 
   const Glyph& Drawn(char32_t c) {
