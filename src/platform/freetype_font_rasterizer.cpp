@@ -29,6 +29,9 @@ constexpr std::size_t kMaxCachedMatches = 64;
 constexpr std::size_t kMaxCachedFonts = 32;
 constexpr std::size_t kMaxCachedFaces = 16;
 constexpr std::size_t kMaxCachedGlyphs = 4096;
+// Drawn glyphs of a font keep at most about this many bytes of pixels: at
+// large sizes one glyph takes megabytes.
+constexpr std::size_t kMaxCachedGlyphBytes = std::size_t{64} << 20;
 constexpr long kMaxPixelsPerEm = 32767;
 // Windows' size for a font whose height is left to the font system.
 constexpr long kDefaultPixelsPerEm = 16;
@@ -288,7 +291,7 @@ class FreeTypeFont final : public RasterFont {
   Glyph& Measured(char32_t c) {
     if (const auto found = glyphs_.find(c); found != glyphs_.end())
       return found->second;
-    if (glyphs_.size() >= kMaxCachedGlyphs) glyphs_.clear();
+    if (glyphs_.size() >= kMaxCachedGlyphs) ForgetGlyphs();
     Glyph glyph;
     glyph.advance = RoundedPixels(Loaded(c)->advance.x);
     return glyphs_.emplace(c, std::move(glyph)).first->second;
@@ -326,7 +329,13 @@ class FreeTypeFont final : public RasterFont {
            baseline - top < target.Height() && baseline - bottom > 0;
   }
 
+  void ForgetGlyphs() {
+    glyphs_.clear();
+    glyphBytes_ = 0;
+  }
+
   const Glyph& Drawn(char32_t c) {
+    if (glyphBytes_ > kMaxCachedGlyphBytes) ForgetGlyphs();
     Glyph& glyph = Measured(c);
     if (glyph.drawn) return glyph;
     FT_GlyphSlot slot = Loaded(c);
@@ -335,6 +344,7 @@ class FreeTypeFont final : public RasterFont {
       throw FontError("a glyph of the font could not be drawn");
     CopyPixels(slot, glyph);
     glyph.drawn = true;
+    glyphBytes_ += glyph.bits.size();
     return glyph;
   }
 
@@ -388,6 +398,7 @@ class FreeTypeFont final : public RasterFont {
   int underlineTop_ = 0, underlineThickness_ = 1;  // from the baseline down
   int strikeTop_ = 0, strikeThickness_ = 1;        // from the baseline up
   std::unordered_map<char32_t, Glyph> glyphs_;
+  std::size_t glyphBytes_ = 0;  // pixels of the drawn glyphs in glyphs_
 };
 
 using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;

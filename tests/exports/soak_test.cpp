@@ -3,7 +3,6 @@
 // first of its kind, and memory stays flat. In the sanitizer build
 // LeakSanitizer also checks for leaks at exit.
 #include <gtest/gtest.h>
-#include <malloc.h>
 
 #include <array>
 #include <functional>
@@ -12,20 +11,9 @@
 #include "platform/virtual_printers.h"
 #include "support/every_element.h"
 #include "support/failing_allocator.h"
+#include "support/heap_usage.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VXCL_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VXCL_ADDRESS_SANITIZER 1
-#endif
-#ifdef VXCL_ADDRESS_SANITIZER
-#include <sanitizer/allocator_interface.h>
-#endif
 
 namespace vxcl::test {
 namespace {
@@ -37,15 +25,6 @@ constexpr int kWarmUpJobs = kJobs / 10;
 // Allocator bookkeeping may move a little; a leak of one string a job would
 // pass this within a few hundred jobs.
 constexpr std::size_t kSlackBytes = 64 * 1024;
-
-// Bytes in use on the heap, malloc and operator new alike.
-std::size_t HeapBytesInUse() {
-#ifdef VXCL_ADDRESS_SANITIZER
-  return __sanitizer_get_current_allocated_bytes();
-#else
-  return mallinfo2().uordblks;
-#endif
-}
 
 const std::array<std::function<int()>, 4> kJobStarts = {
     [] { return PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0); },

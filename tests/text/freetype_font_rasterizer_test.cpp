@@ -14,6 +14,7 @@
 
 #include "graphics/bitmap_rotation.h"
 #include "support/graphic_element.h"
+#include "support/heap_usage.h"
 #include "support/job_fixture.h"
 #include "support/pictures.h"
 #include "vxclcmd.h"
@@ -355,6 +356,18 @@ TEST_F(FreeTypeTextTest, GlyphsOutsideTheBitmapAreNeverDrawn) {
             1);
   EXPECT_EQ(InkOf(test::ParseGraphicElement(Body()).bitmap).count, 0);
   EXPECT_LT(PeakResidentMiB() - before, 64);
+}
+
+// Drawn glyphs stay cached, but large ones not without bound: twenty
+// capitals of about 9 MiB each leave well under 100 MiB behind.
+TEST_F(FreeTypeTextTest, CachedGlyphPixelsStayBounded) {
+  const auto font = fonts.Font({.faceName = "DejaVu Sans", .height = -12000});
+  OneBitBitmap target(12000, 14000);
+  const std::size_t before = test::HeapBytesInUse();
+  for (char32_t c = U'A'; c < U'A' + 20; ++c)
+    font->Draw(std::u32string_view(&c, 1), 0, 0, target);
+  EXPECT_TRUE(target.IsDark(6000, 7000)) << "the glyphs reach the bitmap";
+  EXPECT_LT(test::HeapBytesInUse() - before, std::size_t{100} << 20);
 }
 
 }  // namespace
