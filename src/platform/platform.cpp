@@ -8,10 +8,8 @@ namespace vxcl {
 namespace {
 
 Platform& Current() {
-  static SteadyClock clock;
-  static NoHostEvents events;
   static LayeredPrinterSystem printers(VirtualPrinters(), OsPrinterSystem());
-  static Platform platform{&printers, &events, &clock};
+  static Platform platform{&printers, &OsHostEvents(), &OsClock()};
   return platform;
 }
 

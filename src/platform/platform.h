@@ -25,6 +25,11 @@ Platform ReplacePlatform(const Platform& replacement);
 // The operating system's own printers (no virtual printers).
 PrinterSystem& OsPrinterSystem();
 
+// The calling thread's event queue (the Windows message queue; none where
+// the operating system has no such queue) and the millisecond clock.
+HostEventQueue& OsHostEvents();
+Clock& OsClock();
+
 }  // namespace vxcl
 
 #endif
