@@ -83,9 +83,12 @@ foreach(declaration IN LISTS declarations)
     string(REPLACE "," ";" parameter_list "${parameters}")
     foreach(parameter IN LISTS parameter_list)
       string(STRIP "${parameter}" parameter)
+      string(REGEX MATCH "[A-Za-z_][A-Za-z0-9_]*$" parameter_name
+             "${parameter}")
       string(REGEX REPLACE "[A-Za-z_][A-Za-z0-9_]*$" "" type "${parameter}")
       string(STRIP "${type}" type)
-      if(type STREQUAL "" OR type MATCHES "^(const|unsigned|signed)$")
+      if(type STREQUAL "" OR parameter_name MATCHES
+         "^(void|char|short|int|long|float|double|signed|unsigned|const)$")
         message(FATAL_ERROR "${name}: name every parameter ('${parameter}')")
       endif()
       vxcl_parameter_bytes("${type}" size)

@@ -8,3 +8,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+
+# The Windows DLL, cross-built and checked under Wine (VXCL_SKIP_WINDOWS=1
+# leaves it out).
+if [[ "${VXCL_SKIP_WINDOWS:-0}" != 1 ]]; then
+  "$root/scripts/windows.sh"
+fi
