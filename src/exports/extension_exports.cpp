@@ -2,7 +2,7 @@
 #include "exports/copy_out.h"
 #include "exports/export_guard.h"
 #include "job/last_error.h"
-#include "platform/host_text.h"
+#include "platform/host_code_page.h"
 #include "platform/virtual_printers.h"
 #include "vxclcmd.h"
 

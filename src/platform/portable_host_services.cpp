@@ -1,6 +1,6 @@
 // The host services where the operating system has no message queue: no
 // events, a steady clock, and text that is UTF-8 on both sides.
-#include "platform/host_text.h"
+#include "platform/host_code_page.h"
 #include "platform/platform.h"
 
 namespace vxcl {
@@ -15,7 +15,7 @@ Clock& OsClock() {
   return clock;
 }
 
-std::string HostTextAsUtf8(std::string_view hostText) {
+std::string FromHostCodePage(std::string_view hostText) {
   return std::string(hostText);
 }
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/host_text.h"
+#include "platform/host_code_page.h"
 
 namespace vxcl {
 
@@ -144,7 +144,7 @@ class WinspoolPrinter final : public Printer {
 
  private:
   bool Unreadable() {
-    failure_ = "The driver settings of printer \"" + HostTextAsUtf8(name_) +
+    failure_ = "The driver settings of printer \"" + FromHostCodePage(name_) +
                "\" cannot be read (error " + std::to_string(GetLastError()) +
                ").";
     return false;

@@ -1,6 +1,6 @@
 // On Windows a host's strings are in the system code page (CP_ACP), and the
 // library's messages are read in code page 950, Traditional Chinese.
-#include "platform/host_text.h"
+#include "platform/host_code_page.h"
 
 #include <windows.h>
 
@@ -44,7 +44,7 @@ std::string Convert(std::string_view text, UINT from, UINT to) {
 
 }  // namespace
 
-std::string HostTextAsUtf8(std::string_view hostText) {
+std::string FromHostCodePage(std::string_view hostText) {
   return Convert(hostText, CP_ACP, CP_UTF8);
 }
 
