@@ -30,3 +30,9 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/vxclcmd.pc.in
   ${PROJECT_BINARY_DIR}/vxclcmd.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vxclcmd.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The PPDs that make a SATO printer's CUPS queue pass label jobs through
+# unchanged and report the printer's resolution and printable area.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/share/ppd/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/vxclcmd/ppd
+  FILES_MATCHING PATTERN "*.ppd")

@@ -217,6 +217,98 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
                                          int vSize, int pitch,
                                          const char *text);
 
+/* Barcodes. ------------------------------------------------------------ */
+
+/* Result codes of the barcode calls (7, direction out of range, as above).
+ * Every warning still adds the corrected symbol; the refusals (40 to 43,
+ * 102, 116, and PrnUCC128's wrong data length) add nothing. */
+#define VXCL_BARCODE_TYPE 32          /* type not accepted: an error text is
+                                         printed as a Code 39 symbol */
+#define VXCL_BARCODE_RATIO 33         /* ratio selector not 1..3 */
+#define VXCL_BAR_HEIGHT 34            /* height not 1..600 dots; 10 mm used */
+#define VXCL_NARROW_WIDTH 35          /* narrow-bar width not 1..12; 1 used */
+#define VXCL_ELEMENT_WIDTH 36         /* an element width not 1..99; 1 used */
+#define VXCL_EXPANSION 37             /* expansion not 1..12; 1 used */
+#define VXCL_UCC128_MODE 38           /* mode not 0..2; 2 used */
+#define VXCL_AI_UNKNOWN 40            /* unknown application identifier */
+#define VXCL_AI_LENGTH 41             /* a value breaks its length rule */
+#define VXCL_AI_DIGITS 42             /* non-digit in a digits-only value */
+#define VXCL_AI_MALFORMED 43          /* application identifier data
+                                         malformed: no "(" group, or a group
+                                         without ")" */
+#define VXCL_PDF417_VARIANT 96        /* variant not 0..2; 0 used */
+#define VXCL_PDF417_MODULE_WIDTH 97   /* module width not 3..9; 3 used */
+#define VXCL_PDF417_ROW_HEIGHT 98     /* row height not 4..24; 4 used */
+#define VXCL_PDF417_SECURITY 99       /* security level not 1..8; 1 used */
+#define VXCL_PDF417_COLUMNS 100       /* columns not 0..30; 0 used */
+#define VXCL_PDF417_ROWS 101          /* rows not 0 or 3..40; 0 used */
+#define VXCL_PDF417_DATA 102          /* data empty or over 2700 bytes */
+#define VXCL_DATAMATRIX_FORMAT 112    /* format id not ending in 1..6; 1 */
+#define VXCL_DATAMATRIX_ECC 113       /* ECC level not 0,5,8,10,14,20; 0 */
+#define VXCL_DATAMATRIX_CELL 114      /* a cell size not 3..12; 3 used */
+#define VXCL_DATAMATRIX_OPTION 115    /* option not 1..15; 1 used */
+#define VXCL_DATAMATRIX_DATA 116      /* data empty or over 500 bytes */
+
+/* Directions 0..3 turn the symbol by quarter turns; any other gives 0 and
+ * code 7. Bar heights are millimetres; widths are dots. */
+
+/* A one-dimensional barcode in one of the printer's fixed ratios
+ * (1 = 1:2, 2 = 1:3, 3 = 2:5). barcodeType is the printer's type letter:
+ * "0".."6", "A", "C", "E", "F", "G" (Code 128 with automatic code sets),
+ * or "X", "Y", "Z" (Code 128 starting in code set A, B or C, data sent as
+ * given). Code 39 ("1") data gets its "*" start and stop characters unless
+ * it has them. Returns 0, 1, 7, 32, 33, 34 or 35. */
+VXCL_API int VXCL_CALL PrnBarcode(int direction, double x, double y,
+                                  char barcodeType, int ratio,
+                                  int narrowWidth, double barHeight,
+                                  const char *data);
+
+/* A barcode with host-chosen element widths in dots (narrow space, wide
+ * space, narrow bar, wide bar) and an expansion 1..12. Types "0", "1", "2",
+ * and "5", "6" except in CX208 jobs. Code 39 data is always framed in "*".
+ * Returns 0, 1, 7, 32, 34, 36 or 37. */
+VXCL_API int VXCL_CALL PrnVariableBarcode(int direction, double x, double y,
+                                          char barcodeType, int elementWidth1,
+                                          int elementWidth2, int elementWidth3,
+                                          int elementWidth4, int expansion,
+                                          double barHeight, const char *data);
+
+/* A UCC-128 symbol from exactly 17 data characters; mode 0 (no text),
+ * 1 (text above) or 2 (text below). Data of another length is refused with
+ * 0, or 7 when the direction is out of range too. Otherwise returns 1, 7,
+ * 34, 35 or 38. */
+VXCL_API int VXCL_CALL PrnUCC128(int direction, double x, double y,
+                                 int narrowWidth, int mode, double barHeight,
+                                 const char *data);
+
+/* An EAN-128 symbol from application identifier groups:
+ * "(01)12345678901231(10)ABC123". Each identifier's value is checked for
+ * its length and digits, and FNC1 separators are added after
+ * variable-length values. Returns 0, 40, 41, 42 or 43 (nothing added), or
+ * 1, 7, 34 or 35. */
+VXCL_API int VXCL_CALL PrnEAN128(int direction, double x, double y,
+                                 int narrowWidth, double barHeight,
+                                 const char *data);
+
+/* A PDF417 symbol. variant 0 standard, 1 truncated, 2 micro; columns and
+ * rows 0 let the printer choose. data is the address of the string
+ * pointer; "&h01".."&h1F" in the string become control bytes. A null
+ * address, a null string, or data empty or over 2700 bytes after that gives
+ * 102 and adds nothing. Otherwise returns 1, 7 or 96..101. */
+VXCL_API int VXCL_CALL PrnPDF417(int direction, double x, double y, int variant,
+                                 int moduleWidth, int rowHeight,
+                                 int securityLevel, int columns, int rows,
+                                 const char **data);
+
+/* A Data Matrix symbol. Only the low byte of symbolFlag counts: non-zero is
+ * sent as 1. data is the address of the string pointer, sent as it is; a
+ * null address, a null string, or data empty or over 500 bytes gives 116
+ * and adds nothing. Otherwise returns 1, 7 or 112..115. */
+VXCL_API int VXCL_CALL PrnDataMatrix(int direction, double x, double y,
+                                     int formatId, int eccLevel, int cellWidth,
+                                     int cellHeight, int symbolFlag,
+                                     int symbolOption, const char **data);
+
 /* Quantity, cutting and job end. ---------------------------------------- */
 
 /* Number of labels, 0..999999 (0..65535 for CX208 jobs). Returns 0, 1, 5. */
@@ -260,8 +352,29 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
  * returns its full length in that encoding; 0 when no error was raised since
- * the last job start or maintenance job. */
+ * the last job start, maintenance job or VxclPrinterMetrics. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
+
+/* Extensions: the printers the library sees. ----------------------------- */
+
+/* Printers a job start can name: the virtual printers, then the operating
+ * system's (the CUPS destinations on Linux), in that order. Returns their
+ * count, or -1 when no printer list can be read. */
+VXCL_API int VXCL_CALL VxclPrinterCount(void);
+
+/* Copies the name of printer `index` (0 = first, as VxclPrinterCount counts
+ * them), zero-terminated and truncated to fit, and returns its full length;
+ * -1 when there is no such printer. */
+VXCL_API int VXCL_CALL VxclPrinterName(int index, char *buffer, int capacity);
+
+/* Looks a printer up as a job start does, without touching the job in
+ * progress, and stores what the job start would use: dots per millimetre and
+ * the widest and longest printable area in dots (null pointers are skipped).
+ * Returns 1, or 0 when the printer is not found or cannot be used; then
+ * VxclLastError says why when the printer system told. */
+VXCL_API int VXCL_CALL VxclPrinterMetrics(const char *name, int *dotsPerMm,
+                                          int *maxWidthDots,
+                                          int *maxHeightDots);
 
 #ifdef __cplusplus
 }

@@ -8,7 +8,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${pref
 if(rc)
   message(FATAL_ERROR "cmake --install failed")
 endif()
-foreach(f include/vxclcmd.h)
+foreach(f include/vxclcmd.h share/vxclcmd/ppd/sato-4in-203dpi.ppd)
   if(NOT EXISTS ${prefix}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()

@@ -6,7 +6,11 @@
 namespace vxcl::test {
 
 void JobTest::SetUp() {
+  // Only virtual printers: the tests never depend on a system spooler.
   saved_ = CurrentPlatform();
+  Platform hermetic = saved_;
+  hermetic.printers = &VirtualPrinters();
+  ReplacePlatform(hermetic);
   TheJob() = JobState{};
   VirtualPrinters().Remove(kPrinter);
   ASSERT_TRUE(VirtualPrinters().Add(kPrinter, 203, 104, 1000));

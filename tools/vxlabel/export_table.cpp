@@ -144,6 +144,12 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnVectorFont),
       VXL_ROW(PrnAGFARasterFont),
       // Barcodes.
+      VXL_ROW(PrnBarcode),
+      VXL_ROW(PrnVariableBarcode),
+      VXL_ROW(PrnUCC128),
+      VXL_ROW(PrnEAN128),
+      VXL_ROW(PrnPDF417),
+      VXL_ROW(PrnDataMatrix),
       // Quantity, cutting and job end.
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),

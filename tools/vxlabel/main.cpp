@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "dump.h"
+#include "printers_command.h"
 #include "run_command.h"
 
 namespace {
@@ -52,9 +53,15 @@ int main(int argc, char** argv) {
       ->required()
       ->check(CLI::ExistingFile);
 
+  auto* printersCommand = app.add_subcommand(
+      "printers",
+      "List the printers the library sees, with their resolution and "
+      "printable area in dots");
+
   CLI11_PARSE(app, argc, argv);
 
   if (*dumpCommand) return Dump(dumpFile);
+  if (*printersCommand) return vxlabel::ListPrinters(std::cout, std::cerr);
 
   if (*printerOption) run.printer = printerOption->as<std::string>();
   if (*outOption) run.outDir = outOption->as<std::string>();

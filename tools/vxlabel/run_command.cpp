@@ -110,6 +110,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   bool refused = false;
+  std::string shownError;  // an error message is shown once, where it arose
   for (const Call& call : calls) {
     int result = 0;
     try {
@@ -121,11 +122,13 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const CodeMeaning meaning = MeaningOf(call.name, result);
     out << "line " << call.line << ": " << call.name << " -> " << result << " ("
         << meaning.text << ")\n";
+    const std::string message = LastError();
     if (meaning.refusal) {
       refused = true;
-      const std::string message = LastError();
-      if (!message.empty()) out << "  " << message << "\n";
+      if (!message.empty() && message != shownError)
+        out << "  " << message << "\n";
     }
+    shownError = message;
   }
 
   int written = 0;

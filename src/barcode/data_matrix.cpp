@@ -1,0 +1,68 @@
+#include "barcode/data_matrix.h"
+
+#include <string>
+
+#include "barcode/barcode_arguments.h"
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+
+namespace vxcl {
+
+namespace {
+
+bool IsValidFormatId(int formatId) {
+  // The remainder keeps the dividend's sign, so negative values fail.
+  const int lastDigit = formatId % 10;
+  return lastDigit >= 1 && lastDigit <= 6;
+}
+
+bool IsValidEccLevel(int level) {
+  for (int valid : {0, 5, 8, 10, 14, 20})
+    if (level == valid) return true;
+  return false;
+}
+
+int CheckedCellSize(int dots, CheckCode& code) {
+  if (dots >= 3 && dots <= 12) return dots;
+  code.Fail(kDataMatrixCellSizeOutOfRange);
+  return 3;
+}
+
+}  // namespace
+
+int AddDataMatrix(JobState& job, int direction, double x, double y,
+                  DataMatrixSettings s, std::string_view data) {
+  if (!job.JobOpen) return kNoJob;
+  CheckCode code;
+  direction = CheckedDirection(direction, code);
+  if (!IsValidFormatId(s.formatId)) {
+    code.Fail(kDataMatrixFormatIdOutOfRange);
+    s.formatId = 1;
+  }
+  if (!IsValidEccLevel(s.eccLevel)) {
+    code.Fail(kDataMatrixEccLevelOutOfRange);
+    s.eccLevel = 0;
+  }
+  s.cellWidth = CheckedCellSize(s.cellWidth, code);
+  s.cellHeight = CheckedCellSize(s.cellHeight, code);
+  if (s.symbolOption < 1 || s.symbolOption > 15) {
+    code.Fail(kDataMatrixOptionOutOfRange);
+    s.symbolOption = 1;
+  }
+  const char flagDigit = (s.symbolFlag & 0xFF) != 0 ? '1' : '0';
+
+  if (data.empty() || data.size() > kDataMatrixMaxData)
+    return kDataMatrixDataLength;
+
+  const std::string command =
+      std::string{ESC} + "BX" + ZeroPadded(s.formatId, 2) +
+      ZeroPadded(s.eccLevel, 2) + ZeroPadded(s.cellWidth, 2) +
+      ZeroPadded(s.cellHeight, 2) + "000000" + flagDigit +
+      ZeroPadded(s.symbolOption, 2) + ESC + "DC" + std::string(data);
+  AppendElement(job, direction, HorizontalDots(job, x), VerticalDots(job, y),
+                command);
+  return code.Result();
+}
+
+}  // namespace vxcl

@@ -1,0 +1,86 @@
+#include "barcode/pdf417.h"
+
+#include "barcode/barcode_arguments.h"
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+
+namespace vxcl {
+
+namespace {
+
+constexpr std::string_view kVariantSuffixes[] = {"", ",T", ",M"};
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Replaces an out-of-range setting with its default.
+int Checked(int value, int low, int high, int fallback, int failure,
+            CheckCode& code) {
+  if (value >= low && value <= high) return value;
+  code.Fail(failure);
+  return fallback;
+}
+
+}  // namespace
+
+std::string ConvertControlEscapes(std::string_view data) {
+  // One pass from the left: a replaced escape becomes a control byte, which
+  // can neither start nor complete another escape.
+  std::string out;
+  out.reserve(data.size());
+  std::size_t i = 0;
+  while (i < data.size()) {
+    if (data[i] == '&' && i + 3 < data.size() &&
+        (data[i + 1] == 'h' || data[i + 1] == 'H')) {
+      const int high = HexValue(data[i + 2]);
+      const int low = HexValue(data[i + 3]);
+      const int value = high * 16 + low;
+      if (high >= 0 && low >= 0 && value >= 1 && value <= 31) {
+        out += static_cast<char>(value);
+        i += 4;
+        continue;
+      }
+    }
+    out += data[i];
+    ++i;
+  }
+  return out;
+}
+
+int AddPdf417(JobState& job, int direction, double x, double y,
+              Pdf417Settings s, std::string_view data) {
+  if (!job.JobOpen) return kNoJob;
+  CheckCode code;
+  direction = CheckedDirection(direction, code);
+  s.variant = Checked(s.variant, 0, 2, 0, kPdf417VariantOutOfRange, code);
+  s.moduleWidth =
+      Checked(s.moduleWidth, 3, 9, 3, kPdf417ModuleWidthOutOfRange, code);
+  s.rowHeight =
+      Checked(s.rowHeight, 4, 24, 4, kPdf417RowHeightOutOfRange, code);
+  s.securityLevel =
+      Checked(s.securityLevel, 1, 8, 1, kPdf417SecurityLevelOutOfRange, code);
+  s.columns = Checked(s.columns, 0, 30, 0, kPdf417ColumnsOutOfRange, code);
+  if (s.rows != 0)
+    s.rows = Checked(s.rows, 3, 40, 0, kPdf417RowsOutOfRange, code);
+
+  const std::string converted = ConvertControlEscapes(data);
+  if (converted.empty() || converted.size() > kPdf417MaxData)
+    return kPdf417DataLength;
+
+  const std::string command =
+      std::string{ESC} + "BK" + ZeroPadded(s.moduleWidth, 2) +
+      ZeroPadded(s.rowHeight, 2) + Decimal(s.securityLevel) +
+      ZeroPadded(s.columns, 2) + ZeroPadded(s.rows, 2) +
+      ZeroPadded(static_cast<long long>(converted.size()), 4) + converted +
+      std::string(kVariantSuffixes[s.variant]);
+  AppendElement(job, direction, HorizontalDots(job, x), VerticalDots(job, y),
+                command);
+  return code.Result();
+}
+
+}  // namespace vxcl

@@ -1,0 +1,59 @@
+#include "barcode/variable_ratio_barcode.h"
+
+#include <string>
+
+#include "barcode/barcode_arguments.h"
+#include "barcode/fixed_ratio_barcode.h"
+#include "job/commands.h"
+#include "job/element.h"
+#include "job/result_code.h"
+
+namespace vxcl {
+
+namespace {
+
+int CheckedElementWidth(int width, CheckCode& code) {
+  if (width >= 1 && width <= 99) return width;
+  code.Fail(kElementWidthOutOfRange);
+  return 1;
+}
+
+}  // namespace
+
+int AddVariableRatioBarcode(JobState& job, int direction, double x, double y,
+                            char type, ElementWidths widths, int expansion,
+                            double barHeight, std::string_view data) {
+  if (!job.JobOpen) return kNoJob;
+  CheckCode code;
+  direction = CheckedDirection(direction, code);
+  const std::string_view acceptedTypes = job.Cx208Mode ? "012" : "01256";
+  if (acceptedTypes.find(type) == std::string_view::npos) {
+    code.Fail(kBarcodeTypeNotAccepted);
+    type = '1';
+    data = kErrorBarcodeText;
+  }
+  widths.width1 = CheckedElementWidth(widths.width1, code);
+  widths.width2 = CheckedElementWidth(widths.width2, code);
+  widths.width3 = CheckedElementWidth(widths.width3, code);
+  widths.width4 = CheckedElementWidth(widths.width4, code);
+  if (expansion < 1 || expansion > 12) {
+    code.Fail(kExpansionOutOfRange);
+    expansion = 1;
+  }
+  const int heightDots = CheckedBarHeight(job, barHeight, code);
+
+  // Code 39 start and stop characters always go round the data here, even
+  // round data that has them already.
+  const std::string prepared =
+      type == '1' ? "*" + std::string(data) + "*" : std::string(data);
+  const std::string command =
+      std::string{ESC} + "BT" + type + ZeroPadded(widths.width1, 2) +
+      ZeroPadded(widths.width2, 2) + ZeroPadded(widths.width3, 2) +
+      ZeroPadded(widths.width4, 2) + ESC + "BW" + ZeroPadded(expansion, 2) +
+      ZeroPadded(heightDots, 3) + prepared;
+  AppendElement(job, direction, HorizontalDots(job, x), VerticalDots(job, y),
+                command);
+  return code.Result();
+}
+
+}  // namespace vxcl

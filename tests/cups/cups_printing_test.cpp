@@ -1,0 +1,382 @@
+// Printing through a real CUPS scheduler to an emulated network printer.
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "cups_world.h"
+#include "harness/instant_clock.h"
+#include "job/job_state.h"
+#include "job/last_error.h"
+#include "job/printer_lookup.h"
+#include "job/raw_job.h"
+#include "platform/platform.h"
+#include "support/bytes.h"
+#include "vxclcmd.h"
+
+namespace vxcl::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kDelivery = 10s;  // how long a job may take to reach the printer
+
+std::string LastError() {
+  char message[1024];
+  VxclLastError(message, sizeof message);
+  return message;
+}
+
+// Submits a raw job straight through libcups, as another program would.
+int SubmitElsewhere(const char* queue, const std::string& bytes) {
+  const int id =
+      cupsCreateJob(CUPS_HTTP_DEFAULT, queue, "elsewhere", 0, nullptr);
+  if (id <= 0 || cupsStartDocument(CUPS_HTTP_DEFAULT, queue, id, "elsewhere",
+                                   CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE)
+    return 0;
+  cupsWriteRequestData(CUPS_HTTP_DEFAULT, bytes.data(), bytes.size());
+  return cupsFinishDocument(CUPS_HTTP_DEFAULT, queue) <=
+                 IPP_STATUS_OK_EVENTS_COMPLETE
+             ? id
+             : 0;
+}
+
+int QueuedJobs(const char* queue) {
+  auto printer = OsPrinterSystem().Open(queue);
+  return printer ? printer->QueuedJobCount().value_or(-1) : -1;
+}
+
+struct JobRecord {
+  int id = 0;
+  std::string title, format;
+};
+
+// The newest job the scheduler knows for the queue, any state.
+std::optional<JobRecord> NewestJob(const char* queue) {
+  cups_job_t* jobs = nullptr;
+  const int count =
+      cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, CUPS_WHICHJOBS_ALL);
+  std::optional<JobRecord> newest;
+  for (int i = 0; i < count; ++i)
+    if (!newest || jobs[i].id > newest->id)
+      newest = JobRecord{jobs[i].id, jobs[i].title, jobs[i].format};
+  cupsFreeJobs(count, jobs);
+  return newest;
+}
+
+struct RunResult {
+  int status = -1;
+  std::string output;
+};
+
+RunResult RunVxlabel(const std::string& args) {
+  RunResult result;
+  FILE* pipe =
+      popen((std::string(VXLABEL_PATH) + " " + args + " 2>&1").c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  while (std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
+    result.output.append(buffer, got);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+class CupsPrinting : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_ = CurrentPlatform();
+    REQUIRE_CUPS_WORLD();
+    TheJob() = JobState{};
+    ClearLastError();
+  }
+  void TearDown() override {
+    ReplacePlatform(saved_);
+    TheJob() = JobState{};
+  }
+
+  EmulatedPrinter& Printer() { return *World()->printer; }
+  std::size_t ReceivedSoFar() { return Printer().WaitForJobs(0, 0ms).size(); }
+
+  // The platform in use, with the settle wait after a submission skipped.
+  Platform Instant() {
+    Platform platform = saved_;
+    platform.clock = &instant_;
+    return platform;
+  }
+
+ private:
+  Platform saved_;
+  InstantClock instant_;
+};
+
+TEST_F(CupsPrinting, ListsTheDestinationsInCupsOrderWithInstances) {
+  auto names = OsPrinterSystem().PrinterNames();
+  ASSERT_TRUE(names);
+  std::vector<std::string> ours;
+  for (const std::string& name : *names)
+    if (name.starts_with(kPpdQueuePrefix) || name == kRawQueue ||
+        name == kRejectingQueue || name.starts_with(kLabelQueue) ||
+        name == kStuckQueue)
+      ours.push_back(name);
+  const std::vector<std::string> expected = {
+      "PPD_sato-2in-203dpi", "PPD_sato-2in-305dpi",
+      "PPD_sato-4in-203dpi", "PPD_sato-4in-305dpi",
+      "PPD_sato-4in-609dpi", "PPD_sato-6in-203dpi",
+      "PPD_sato-6in-305dpi", kRawQueue,
+      kRejectingQueue,       kLabelQueue,
+      kLabelInstance,        kStuckQueue};
+  EXPECT_EQ(ours, expected);
+  EXPECT_EQ(OsPrinterSystem().DefaultPrinterName(), kLabelQueue);
+}
+
+TEST_F(CupsPrinting, EveryShippedPpdGivesItsResolutionAndPrintableArea) {
+  struct Case {
+    const char* ppd;
+    int dotsPerMm, widthMm, lengthMm;  // length as probed: at most 1000 mm
+  } cases[] = {
+      {"sato-2in-203dpi", 8, 56, 1000},   {"sato-2in-305dpi", 12, 56, 1000},
+      {"sato-4in-203dpi", 8, 104, 1000},  {"sato-4in-305dpi", 12, 104, 1000},
+      {"sato-4in-609dpi", 24, 80, 400},   {"sato-6in-203dpi", 8, 167, 1000},
+      {"sato-6in-305dpi", 12, 167, 1000},
+  };
+  std::size_t shipped = 0;
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(VXCL_SOURCE_DIR) / "share" / "ppd"))
+    shipped += entry.path().extension() == ".ppd";
+  EXPECT_EQ(shipped, std::size(cases)) << "a PPD without a row here";
+
+  for (const Case& c : cases) {
+    JobState job;
+    ASSERT_TRUE(FindPrinter(OsPrinterSystem(),
+                            std::string(kPpdQueuePrefix) + c.ppd, job))
+        << c.ppd << ": " << LastErrorMessage();
+    EXPECT_EQ(job.DotsPerMm, c.dotsPerMm) << c.ppd;
+    EXPECT_EQ(job.MaxWidthDots, c.widthMm * c.dotsPerMm) << c.ppd;
+    EXPECT_EQ(job.MaxHeightDots, c.lengthMm * c.dotsPerMm) << c.ppd;
+  }
+  JobState instance;
+  ASSERT_TRUE(FindPrinter(OsPrinterSystem(), kLabelInstance, instance));
+  EXPECT_EQ(instance.MaxWidthDots, 832);
+}
+
+TEST_F(CupsPrinting, JobStartChecksTheLabelAgainstTheQueue) {
+  EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
+  EXPECT_EQ(TheJob().DotsPerMm, 8);
+  EXPECT_EQ(TheJob().MaxWidthDots, 832);
+  EXPECT_EQ(TheJob().MaxHeightDots, 8000);
+  EXPECT_EQ(TheJob().MediaOffsetDots, 32);
+
+  EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 105.0, 50.0, 0.0), 11);
+  EXPECT_EQ(TheJob().LabelWidthDots, 832);
+  EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 1000.5, 0.0), 12);
+  EXPECT_TRUE(TheJob().JobOpen);
+}
+
+TEST_F(CupsPrinting, UnknownAndWrongCaseNamesAreNotFound) {
+  for (const char* name : {"sato_cl4nx", "Sato_CL4NX", "NO_SUCH_QUEUE",
+                           "SATO_CL4NX/nope", "SATO", ""}) {
+    EXPECT_EQ(PrnInit(name, 3, 4, 100.0, 50.0, 0.0), 3) << name;
+    EXPECT_FALSE(TheJob().JobOpen) << name;
+  }
+}
+
+TEST_F(CupsPrinting, RawQueueWithoutPpdIsRefusedWithAdvice) {
+  EXPECT_EQ(PrnInit(kRawQueue, 3, 4, 100.0, 50.0, 0.0), 3);
+  const std::string message = LastError();
+  EXPECT_NE(message.find("no resolution"), std::string::npos) << message;
+  EXPECT_NE(message.find(std::string("lpadmin -p ") + kRawQueue + " -P "),
+            std::string::npos)
+      << message;
+
+  int dotsPerMm = -1;
+  EXPECT_EQ(VxclPrinterMetrics(kRawQueue, &dotsPerMm, nullptr, nullptr), 0);
+  EXPECT_EQ(dotsPerMm, -1);
+  EXPECT_EQ(LastError(), message);
+}
+
+TEST_F(CupsPrinting, LabelReachesThePrinterByteForByte) {
+  const std::size_t before = ReceivedSoFar();
+  ASSERT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);
+  ASSERT_EQ(PrnCutter(3, 0, 0), 1);
+  ASSERT_EQ(PrnQty(2), 1);
+  const auto start = Clock::now();
+  EXPECT_EQ(PrnEnd(), 1);
+  EXPECT_GE(Clock::now() - start, 1s) << "the spooler settle wait";
+
+  const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
+  ASSERT_EQ(jobs.size(), before + 1);
+  const std::string expected =
+      B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
+        "<ESC>%0<ESC>H112<ESC>V160<ESC>FW02H0400"
+        "<ESC><NUL>3<ESC>Q2<ESC>Z<ETX>");
+  EXPECT_EQ(jobs.back(), expected)
+      << Show(jobs.back()) << "\nwanted " << Show(expected);
+
+  auto job = NewestJob(kLabelQueue);
+  ASSERT_TRUE(job);
+  EXPECT_EQ(job->title, "SATO_CL4NX Job");
+  EXPECT_EQ(job->format, CUPS_FORMAT_RAW);
+}
+
+TEST_F(CupsPrinting, EveryByteValuePassesThroughWhole) {
+  std::string data;
+  for (int i = 0; i < 300000; ++i) data += static_cast<char>((i * 7) % 256);
+  const std::size_t before = ReceivedSoFar();
+  EXPECT_EQ(RawJob(Instant(), kLabelQueue, "binary", data), 1);
+  const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
+  ASSERT_EQ(jobs.size(), before + 1);
+  EXPECT_EQ(jobs.back().size(), data.size());
+  EXPECT_TRUE(jobs.back() == data);
+}
+
+TEST_F(CupsPrinting, NoPrinterNameSendsToTheCupsDefault) {
+  const std::size_t before = ReceivedSoFar();
+  EXPECT_EQ(RawJob(Instant(), "", " Job", "default"), 144);
+  const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
+  ASSERT_EQ(jobs.size(), before + 1);
+  EXPECT_EQ(jobs.back(), "default");
+}
+
+TEST_F(CupsPrinting, NameWithSurroundingBlanksPrintsOnTheQueue) {
+  ReplacePlatform(Instant());
+  const std::size_t before = ReceivedSoFar();
+  ASSERT_EQ(PrnInit(" SATO_CL4NX\t", 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnQty(1), 1);
+  EXPECT_EQ(PrnEnd(), 1) << LastError();
+  EXPECT_EQ(Printer().WaitForJobs(before + 1, kDelivery).size(), before + 1);
+}
+
+TEST_F(CupsPrinting, RejectingQueueFailsTheDocumentStart) {
+  ASSERT_EQ(PrnInit(kRejectingQueue, 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnQty(1), 1);
+  EXPECT_EQ(PrnEnd(), 146);
+  EXPECT_NE(LastError().find("REJECTING Job"), std::string::npos)
+      << LastError();
+  EXPECT_FALSE(TheJob().JobOpen);
+  EXPECT_EQ(QueuedJobs(kRejectingQueue), 0);
+}
+
+TEST_F(CupsPrinting, SubmissionWaitsWhileThreeJobsAreQueued) {
+  // The printer is off: the first job keeps its backend retrying, the
+  // others wait behind it.
+  int oldest = 0;
+  for (int i = 0; i < 3; ++i) {
+    const int id = SubmitElsewhere(kStuckQueue, "queued");
+    ASSERT_GT(id, 0) << cupsLastErrorString();
+    if (i == 0) oldest = id;
+  }
+  ASSERT_EQ(QueuedJobs(kStuckQueue), 3);
+
+  // Someone cancels a job a moment later; should the submission still be
+  // waiting long after, every job goes, so the test cannot hang.
+  std::atomic<bool> submitted{false};
+  std::thread canceller([&] {
+    std::this_thread::sleep_for(1500ms);
+    cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, oldest, 0);
+    for (int i = 0; i < 200 && !submitted; ++i)
+      std::this_thread::sleep_for(100ms);
+    if (!submitted)
+      cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, CUPS_JOBID_ALL, 1);
+  });
+  const auto start = Clock::now();
+  const int result = RawJob(CurrentPlatform(), kStuckQueue, "STUCK Job", "x");
+  const auto waited = Clock::now() - start;
+  submitted = true;
+  canceller.join();
+
+  EXPECT_EQ(result, 1);
+  EXPECT_GE(waited, 1500ms) << "submitted before a job left the queue";
+  EXPECT_LT(waited, 10s);
+  EXPECT_EQ(QueuedJobs(kStuckQueue), 3);
+  cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, CUPS_JOBID_ALL, 1);
+}
+
+// Restores the scheduler libcups talks to, whatever the test does.
+struct SchedulerAddress {
+  explicit SchedulerAddress(const char* server) { cupsSetServer(server); }
+  ~SchedulerAddress() { cupsSetServer(nullptr); }  // back to CUPS_SERVER
+};
+
+TEST_F(CupsPrinting, SchedulerDownGivesClearResultsAtOnce) {
+  ASSERT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnQty(1), 1);
+  SchedulerAddress down("/nonexistent/vxclcmd/cups.sock");
+  const auto start = Clock::now();
+  EXPECT_EQ(PrnEnd(), 145);
+  EXPECT_NE(LastError().find(kLabelQueue), std::string::npos) << LastError();
+  EXPECT_FALSE(TheJob().JobOpen);
+  EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 3);
+  EXPECT_EQ(VxclPrinterMetrics(kLabelQueue, nullptr, nullptr, nullptr), 0);
+  EXPECT_LT(Clock::now() - start, 5s);
+}
+
+TEST_F(CupsPrinting, PrinterQueriesLeaveTheJobAlone) {
+  ASSERT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
+  int dotsPerMm = 0, maxWidthDots = 0, maxHeightDots = 0;
+  EXPECT_EQ(VxclPrinterMetrics("PPD_sato-4in-609dpi", &dotsPerMm, &maxWidthDots,
+                               &maxHeightDots),
+            1);
+  EXPECT_EQ(dotsPerMm, 24);
+  EXPECT_EQ(maxWidthDots, 1920);
+  EXPECT_EQ(maxHeightDots, 9600);
+  EXPECT_TRUE(TheJob().JobOpen);
+  EXPECT_EQ(TheJob().DotsPerMm, 8);
+  EXPECT_EQ(TheJob().MaxWidthDots, 832);
+
+  const int count = VxclPrinterCount();
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) {
+    char name[256];
+    ASSERT_GT(VxclPrinterName(i, name, sizeof name), 0);
+    names.push_back(name);
+  }
+  EXPECT_EQ(names, *CurrentPlatform().printers->PrinterNames());
+  EXPECT_EQ(VxclPrinterName(count, nullptr, 0), -1);
+}
+
+TEST_F(CupsPrinting, VxlabelListsEveryPrinterWithItsMetricsOrWhyNot) {
+  const RunResult run = RunVxlabel("printers");
+  EXPECT_EQ(run.status, 0) << run.output;
+  for (const std::string line :
+       {"SATO_CL4NX: DotsPerMm 8, MaxWidthDots 832, MaxHeightDots 8000\n",
+        "SATO_CL4NX/big: DotsPerMm 8, MaxWidthDots 832, MaxHeightDots 8000\n",
+        "PPD_sato-4in-609dpi: DotsPerMm 24, MaxWidthDots 1920, "
+        "MaxHeightDots 9600\n",
+        "RAW_QUEUE: unusable: CUPS queue \"RAW_QUEUE\": it reports no "
+        "resolution"})
+    EXPECT_NE(run.output.find(line), std::string::npos) << line << "\nin:\n"
+                                                        << run.output;
+}
+
+TEST_F(CupsPrinting, VxlabelRunPrintsTheScriptThroughCups) {
+  const fs::path script =
+      fs::path(VXCL_SOURCE_DIR) / "examples" / "first_label.vxl";
+  const fs::path out = fs::path(VXCL_CUPS_TEST_DIR) / "vxlabel-virtual";
+  fs::remove_all(out);
+  const RunResult onVirtual =
+      RunVxlabel("run " + script.string() + " --out " + out.string());
+  ASSERT_EQ(onVirtual.status, 0) << onVirtual.output;
+  std::ifstream file(out / "1.prn", std::ios::binary);
+  const std::string expected{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_FALSE(expected.empty());
+
+  const std::size_t before = ReceivedSoFar();
+  const RunResult onCups =
+      RunVxlabel("run " + script.string() + " --printer " + kLabelQueue);
+  EXPECT_EQ(onCups.status, 0) << onCups.output;
+  const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
+  ASSERT_EQ(jobs.size(), before + 1);
+  EXPECT_EQ(jobs.back(), expected) << Show(jobs.back());
+}
+
+}  // namespace
+}  // namespace vxcl::test
