@@ -63,6 +63,12 @@ extern "C" {
 #define VXCL_INTERNAL_FAILURE 31      /* out of memory or an operating-system
                                          failure; nothing was added, see
                                          VxclLastError */
+#define VXCL_PICTURE_NAME_NULL 48     /* picture file name is a null pointer */
+#define VXCL_PICTURE_FILE_MISSING 49  /* no picture file of that name */
+#define VXCL_PICTURE_UNREADABLE 50    /* picture file unreadable or
+                                         unsupported; see VxclLastError */
+#define VXCL_PICTURE_SIZE_NO_DOTS 51  /* picture size converts to no dots
+                                         (or to more than 32767) */
 #define VXCL_FONT_TYPE 64             /* font type not "A" or "B"; "A" used */
 #define VXCL_FONT_OPTION 65           /* AGFA option not 0 or 1; 0 used */
 #define VXCL_PITCH 66                 /* pitch not 0..99; 0 used */
@@ -95,6 +101,25 @@ VXCL_API int VXCL_CALL PrnInitESeries(const char *printerName, int darkness,
                                       int speed, double labelWidth,
                                       double labelHeight, double shift);
 
+/* Pictures. ------------------------------------------------------------ */
+
+/* Places a BMP picture with its top-left corner at (x, y). rotation 0..3 is
+ * the printer's rotation; 90, 180 and 270 turn the picture counter-clockwise
+ * about that corner. width and height, when both are non-zero, scale the
+ * picture (shrinking keeps dark pixels); otherwise one pixel is one dot.
+ * Only exactly white pixels stay blank. Accepts 1, 4, 8, 16, 24 and 32 bits
+ * per pixel, uncompressed or with colour masks, bottom-up or top-down.
+ * Returns 0, 1, 7 (rotation out of range, 0 used), 48, 49, 50 or 51; on
+ * 48..51 nothing is added. */
+VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char *fileName);
+
+/* As PrnDrawBMP, for a PCX or SCR picture: black and white, 16 colours in
+ * four bit planes, 256 colours, or 24-bit colour in three planes. */
+VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char *fileName);
 /* Model setup and maintenance jobs. ------------------------------------ */
 
 /* Result codes of this family; each names the setting that was out of
@@ -216,6 +241,33 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
                                          unsigned int option, int hSize,
                                          int vSize, int pitch,
                                          const char *text);
+
+/* TrueType text. -------------------------------------------------------- */
+
+/* Text in any installed font, drawn one dot per pixel and sent as a graphic
+ * with its top-left corner at (x, y). fontSize is in points at 96 pixels per
+ * inch (24 points: a character height of 32 dots); charWidth and charHeight,
+ * when both are positive, give the average character width and the cell
+ * height in dots instead. weight is in hundreds (4 normal, 7 bold, 0 the
+ * font's default); the low bytes of italic, underline and strikeOut switch
+ * those styles on. When the turn (1 to 3 quarters) and charWidth,
+ * charHeight, weight, italic, underline and strikeOut add up to 0 or less,
+ * the text is drawn plain: normal weight, no style, unturned.
+ * rotation 0..3 is the printer's rotation; 90, 180 and 270 turn the text
+ * counter-clockwise about (x, y); a part turned above the label's top or
+ * left of its left edge is cut off. alignMode: 0 at x, 1 at the label's
+ * left edge, 2 centred on the label, 3 flush with the printer's right edge,
+ * each moved by alignOffset; any other value places the text at x without
+ * the media offset. fontName and text: UTF-8, or Windows-1252 for bytes that
+ * are not valid UTF-8; null is the default sans font and the empty text.
+ * Returns 0, 1, 7 (rotation out of range: 0 used) or 31 (text too large to
+ * draw or a font failure: nothing added, see VxclLastError). */
+VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
+                                       const char *fontName, int fontSize,
+                                       int charWidth, int charHeight,
+                                       int weight, int italic, int underline,
+                                       int strikeOut, int alignMode,
+                                       double alignOffset, const char *text);
 
 /* Barcodes. ------------------------------------------------------------ */
 

@@ -8,6 +8,8 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
+# A short fuzz run of the picture decoders (a clang build in build-fuzz/).
+"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}"
 
 # The Windows DLL, cross-built and checked under Wine (VXCL_SKIP_WINDOWS=1
 # leaves it out).

@@ -1,9 +1,12 @@
-// Text in the printer's own fonts: bitmap, vector and AGFA raster.
+// Text in the printer's own fonts (bitmap, vector and AGFA raster) and in
+// the host's installed fonts, sent as a graphic.
 #include <string_view>
 
 #include "exports/export_guard.h"
+#include "platform/platform.h"
 #include "text/agfa_raster_font.h"
 #include "text/internal_font.h"
+#include "text/truetype_text.h"
 #include "text/vector_font.h"
 #include "vxclcmd.h"
 
@@ -48,6 +51,23 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
   return GuardedElement([&] {
     return AgfaRasterFont(TheJob(), direction, x, y, fontType, option, hSize,
                           vSize, pitch, HostText(text));
+  });
+}
+
+VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
+                                       const char* fontName, int fontSize,
+                                       int charWidth, int charHeight,
+                                       int weight, int italic, int underline,
+                                       int strikeOut, int alignMode,
+                                       double alignOffset, const char* text) {
+  return GuardedElement([&] {
+    if (!TheJob().JobOpen) return kNoJob;
+    FontRasterizer* fonts = CurrentPlatform().fonts;
+    if (fonts == nullptr) throw FontError("no font system is available");
+    return TrueTypeText(
+        TheJob(), *fonts,
+        {rotation, x, y, fontName, fontSize, charWidth, charHeight, weight,
+         italic, underline, strikeOut, alignMode, alignOffset, text});
   });
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 Platform& Current() {
   static LayeredPrinterSystem printers(VirtualPrinters(), OsPrinterSystem());
-  static Platform platform{&printers, &OsHostEvents(), &OsClock()};
+  static Platform platform{&printers, &OsHostEvents(), &OsClock(),
+                           &OsFontRasterizer()};
   return platform;
 }
 

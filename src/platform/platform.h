@@ -4,6 +4,7 @@
 #define VXCL_PLATFORM_PLATFORM_H
 
 #include "platform/clock.h"
+#include "platform/font_rasterizer.h"
 #include "platform/host_events.h"
 #include "platform/printer_system.h"
 
@@ -13,6 +14,7 @@ struct Platform {
   PrinterSystem* printers = nullptr;
   HostEventQueue* events = nullptr;
   Clock* clock = nullptr;
+  FontRasterizer* fonts = nullptr;
 };
 
 // The services in use: the operating system's, behind the virtual printers,
@@ -26,9 +28,11 @@ Platform ReplacePlatform(const Platform& replacement);
 PrinterSystem& OsPrinterSystem();
 
 // The calling thread's event queue (the Windows message queue; none where
-// the operating system has no such queue) and the millisecond clock.
+// the operating system has no such queue), the millisecond clock, and the
+// font system (GDI on Windows, FreeType elsewhere).
 HostEventQueue& OsHostEvents();
 Clock& OsClock();
+FontRasterizer& OsFontRasterizer();
 
 }  // namespace vxcl
 

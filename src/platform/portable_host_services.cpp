@@ -1,5 +1,6 @@
-// The host services where the operating system has no message queue: no
-// events, a steady clock, and text that is UTF-8 on both sides.
+// The host services outside Windows: no message queue, a steady clock,
+// FreeType fonts, and text that is UTF-8 on both sides.
+#include "platform/freetype_font_rasterizer.h"
 #include "platform/host_code_page.h"
 #include "platform/platform.h"
 
@@ -13,6 +14,11 @@ HostEventQueue& OsHostEvents() {
 Clock& OsClock() {
   static SteadyClock clock;
   return clock;
+}
+
+FontRasterizer& OsFontRasterizer() {
+  static FreeTypeFontRasterizer fonts;
+  return fonts;
 }
 
 std::string FromHostCodePage(std::string_view hostText) {

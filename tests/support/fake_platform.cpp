@@ -88,7 +88,8 @@ FakePrinterScript& FakePrinterSystem::Add(std::string name) {
 }
 
 FakePlatform::FakePlatform()
-    : saved_(ReplacePlatform(Platform{&printers, &events, &clock})) {}
+    : saved_(ReplacePlatform(
+          Platform{&printers, &events, &clock, CurrentPlatform().fonts})) {}
 
 FakePlatform::~FakePlatform() { ReplacePlatform(saved_); }
 

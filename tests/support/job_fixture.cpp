@@ -5,19 +5,23 @@
 
 namespace vxcl::test {
 
-void JobTest::SetUp() {
-  // Only virtual printers: the tests never depend on a system spooler.
-  saved_ = CurrentPlatform();
+// Only virtual printers: the tests never depend on a system spooler. Set
+// before a derived fixture's members, so their fakes go on top.
+JobTest::JobTest() : saved_(CurrentPlatform()) {
   Platform hermetic = saved_;
   hermetic.printers = &VirtualPrinters();
   ReplacePlatform(hermetic);
+}
+
+JobTest::~JobTest() { ReplacePlatform(saved_); }
+
+void JobTest::SetUp() {
   TheJob() = JobState{};
   VirtualPrinters().Remove(kPrinter);
   ASSERT_TRUE(VirtualPrinters().Add(kPrinter, 203, 104, 1000));
 }
 
 void JobTest::TearDown() {
-  ReplacePlatform(saved_);
   VirtualPrinters().Remove(kPrinter);
   TheJob() = JobState{};
 }

@@ -17,6 +17,8 @@ inline constexpr const char* kPrinter = "VP";
 
 class JobTest : public ::testing::Test {
  protected:
+  JobTest();
+  ~JobTest() override;
   void SetUp() override;
   void TearDown() override;
 

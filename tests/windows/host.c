@@ -92,11 +92,9 @@ static void Show(const unsigned char *bytes, size_t length) {
   fputc('\n', stdout);
 }
 
-void CheckBytesAt(const char *file, int line, const char *what,
-                  const unsigned char *bytes, size_t length,
-                  const char *notation) {
-  static unsigned char expected[8192];
-  const size_t expectedLength = Bytes(notation, expected, sizeof expected);
+void CheckRawBytesAt(const char *file, int line, const char *what,
+                     const unsigned char *bytes, size_t length,
+                     const unsigned char *expected, size_t expectedLength) {
   if (length == expectedLength && memcmp(bytes, expected, length) == 0) return;
   Fail(file, line, "%s differs", what);
   fputs("    expected: ", stdout);
@@ -105,9 +103,18 @@ void CheckBytesAt(const char *file, int line, const char *what,
   Show(bytes, length);
 }
 
-void CheckLastJobAt(const char *file, int line, const char *printer,
-                    const char *document, const char *notation) {
-  static unsigned char job[8192];
+void CheckBytesAt(const char *file, int line, const char *what,
+                  const unsigned char *bytes, size_t length,
+                  const char *notation) {
+  static unsigned char expected[8192];
+  const size_t expectedLength = Bytes(notation, expected, sizeof expected);
+  CheckRawBytesAt(file, line, what, bytes, length, expected, expectedLength);
+}
+
+void CheckLastRawJobAt(const char *file, int line, const char *printer,
+                       const char *document, const unsigned char *expected,
+                       size_t expectedLength) {
+  static unsigned char job[65536];
   char name[256];
   const int count = API(VxclVirtualJobCount)(printer);
   if (count <= 0) {
@@ -119,10 +126,18 @@ void CheckLastJobAt(const char *file, int line, const char *printer,
     Fail(file, line, "job of %s cannot be read (%d)", printer, length);
     return;
   }
-  CheckBytesAt(file, line, "job", job, (size_t)length, notation);
+  CheckRawBytesAt(file, line, "job", job, (size_t)length, expected,
+                  expectedLength);
   API(VxclVirtualJobName)(printer, count - 1, name, sizeof name);
   if (strcmp(name, document) != 0)
     Fail(file, line, "document name \"%s\", expected \"%s\"", name, document);
+}
+
+void CheckLastJobAt(const char *file, int line, const char *printer,
+                    const char *document, const char *notation) {
+  static unsigned char expected[8192];
+  const size_t length = Bytes(notation, expected, sizeof expected);
+  CheckLastRawJobAt(file, line, printer, document, expected, length);
 }
 
 static void RunGroup(const char *title, const struct CheckCase *cases) {
@@ -154,6 +169,7 @@ int main(int argc, char **argv) {
          (int)sizeof(void *) * 8, kVxclExportCount);
   RunGroup("abi", kAbiChecks);
   RunGroup("jobs", kJobChecks);
+  RunGroup("truetype", kTrueTypeChecks);
   RunGroup("windows", kWindowsChecks);
   if (gPpdPath) RunGroup("winspool", kWinspoolChecks);
   if (!FreeLibrary(gLibrary)) Fail(__FILE__, __LINE__, "FreeLibrary failed");

@@ -38,6 +38,10 @@ void Fail(const char *file, int line, const char *format, ...);
 /* Bytes from the readable notation of the tests: "<STX><ESC>A<ESC>Q1";
  * tags <NUL> <STX> <ETX> <ESC> and <xHH>. Returns the count written. */
 size_t Bytes(const char *notation, unsigned char *out, size_t capacity);
+/* Compares bytes; a difference fails with both shown. */
+void CheckRawBytesAt(const char *file, int line, const char *what,
+                     const unsigned char *bytes, size_t length,
+                     const unsigned char *expected, size_t expectedLength);
 /* Compares bytes with the notation; a difference fails with both shown. */
 void CheckBytesAt(const char *file, int line, const char *what,
                   const unsigned char *bytes, size_t length,
@@ -51,6 +55,12 @@ void CheckLastJobAt(const char *file, int line, const char *printer,
                     const char *document, const char *notation);
 #define CHECK_LAST_JOB(printer, document, notation) \
   CheckLastJobAt(__FILE__, __LINE__, printer, document, notation)
+/* The same with the expected job as bytes. */
+void CheckLastRawJobAt(const char *file, int line, const char *printer,
+                       const char *document, const unsigned char *expected,
+                       size_t expectedLength);
+#define CHECK_LAST_RAW_JOB(printer, document, expected, length) \
+  CheckLastRawJobAt(__FILE__, __LINE__, printer, document, expected, length)
 
 /* A group of checks. */
 struct CheckCase {
@@ -62,6 +72,7 @@ struct CheckCase {
 extern const struct CheckCase kAbiChecks[];
 extern const struct CheckCase kJobChecks[];
 extern const struct CheckCase kWindowsChecks[];
+extern const struct CheckCase kTrueTypeChecks[];
 extern const struct CheckCase kWinspoolChecks[];
 
 /* For the spooler checks under Wine: the PPD of the printer they install

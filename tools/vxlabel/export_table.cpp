@@ -136,6 +136,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnCXCalibrate),
       VXL_ROW(PrnCTDefault),
       // Pictures, lines, boxes and reversed areas.
+      VXL_ROW(PrnDrawBMP),
+      VXL_ROW(PrnDrawPCX),
       VXL_ROW(PrnDrawLine),
       VXL_ROW(PrnDrawBox),
       VXL_ROW(PrnReverseImage),
@@ -143,6 +145,7 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnInternalFont),
       VXL_ROW(PrnVectorFont),
       VXL_ROW(PrnAGFARasterFont),
+      VXL_ROW(PrnTrueTypeFont),
       // Barcodes.
       VXL_ROW(PrnBarcode),
       VXL_ROW(PrnVariableBarcode),

@@ -23,6 +23,8 @@ constexpr Row kCodes[] = {
     {5, "PrnEnd", "no quantity was set; nothing sent", true},
     {5, "", "quantity out of range; 1 used", false},
     {6, "", "a count outside 0..9999; taken as 0", false},
+    {7, "PrnTrueTypeFont",
+     "rotation not 0..3, 90, 180 or 270; 0 used (unturned)", false},
     {7, "PrnUCC128",
      "direction out of range; 0 used (nothing added when the data is not 17 "
      "bytes long)",
@@ -49,6 +51,10 @@ constexpr Row kCodes[] = {
     {18, "PrnInitCX208 PrnCXCalibrate", "\"CB\" value not -98..98; 19 used",
      false},
     {19, "", "shift more than half the printable width; 0 used", false},
+    {31, "PrnTrueTypeFont",
+     "text too large to draw, or the font could not be drawn; nothing added "
+     "(see VxclLastError)",
+     true},
     {31, "",
      "failure inside the library (out of memory or system error); nothing "
      "added",
@@ -67,6 +73,13 @@ constexpr Row kCodes[] = {
      true},
     {42, "", "non-digit in a digits-only value; nothing added", true},
     {43, "", "application identifier data malformed; nothing added", true},
+    {48, "", "picture file name is a null pointer; nothing added", true},
+    {49, "", "no picture file of that name; nothing added", true},
+    {50, "",
+     "picture file unreadable or unsupported; nothing added (see "
+     "VxclLastError)",
+     true},
+    {51, "", "picture size converts to no dots; nothing added", true},
     {64, "", "font type not \"A\" or \"B\"; \"A\" used", false},
     {65, "", "option not 0 or 1; 0 used", false},
     {66, "", "pitch not 0..99; 0 used", false},

@@ -1,6 +1,7 @@
 // The operating system's services on Windows: the spooler's printers, the
-// thread's message queue and the tick count.
+// thread's message queue, the tick count and GDI's fonts.
 #include "platform/platform.h"
+#include "platform/windows/gdi_font_rasterizer.h"
 #include "platform/windows/message_queue.h"
 #include "platform/windows/tick_clock.h"
 #include "platform/windows/winspool_printer_system.h"
@@ -20,6 +21,11 @@ HostEventQueue& OsHostEvents() {
 Clock& OsClock() {
   static TickCountClock clock;
   return clock;
+}
+
+FontRasterizer& OsFontRasterizer() {
+  static GdiFontRasterizer fonts;
+  return fonts;
 }
 
 }  // namespace vxcl

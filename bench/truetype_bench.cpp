@@ -1,0 +1,36 @@
+// A warm PrnTrueTypeFont call: "Shipping label 0123456789" in DejaVu Sans
+// at 24 points (32 dots per em), from the font request to the appended
+// graphic. bench/pil_truetype.py times PIL drawing the same text one-bit at
+// the same size, and runs this benchmark after it.
+#include <benchmark/benchmark.h>
+
+#include "job/job_state.h"
+#include "platform/freetype_font_rasterizer.h"
+#include "text/truetype_text.h"
+
+namespace {
+
+void WarmTrueTypeText(benchmark::State& state) {
+  vxcl::FreeTypeFontRasterizer fonts;
+  vxcl::JobState job;
+  job.JobOpen = true;
+  job.DotsPerMm = 8;
+  job.MaxWidthDots = 832;
+  job.LabelWidthDots = 800;
+  job.LabelHeightDots = 400;
+  job.MediaOffsetDots = 32;
+  const vxcl::TrueTypeTextArgs args{.x = 5.0,
+                                    .y = 5.0,
+                                    .fontName = "DejaVu Sans",
+                                    .fontSize = 24,
+                                    .text = "Shipping label 0123456789"};
+  vxcl::TrueTypeText(job, fonts, args);  // faces and glyphs now cached
+  for (auto _ : state) {
+    job.JobBody.clear();
+    benchmark::DoNotOptimize(vxcl::TrueTypeText(job, fonts, args));
+  }
+  state.counters["bytes"] = static_cast<double>(job.JobBody.size());
+}
+BENCHMARK(WarmTrueTypeText)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,17 @@
+// libFuzzer target: any bytes as a PCX or SCR file.
+#include <cstddef>
+#include <cstdint>
+
+#include "graphics/pcx_decoder.h"
+#include "picture_pipeline.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  try {
+    const vxcl::PcxPicture picture({data, size});
+    vxcl::fuzz::ExercisePicture(picture);
+  } catch (const vxcl::PictureError&) {
+    // Refusing the file is a correct answer.
+  }
+  return 0;
+}

@@ -1,0 +1,26 @@
+// BMP and PCX pictures.
+#include "exports/export_guard.h"
+#include "graphics/picture_placement.h"
+#include "vxclcmd.h"
+
+using namespace vxcl;
+
+extern "C" {
+
+VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char* fileName) {
+  return GuardedElement([&] {
+    return DrawBmp(TheJob(), rotation, x, y, width, height, fileName);
+  });
+}
+
+VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
+                                  double width, double height,
+                                  const char* fileName) {
+  return GuardedElement([&] {
+    return DrawPcx(TheJob(), rotation, x, y, width, height, fileName);
+  });
+}
+
+}  // extern "C"
