@@ -1,7 +1,9 @@
 // The host services outside Windows: no message queue, a steady clock,
-// FreeType fonts, and text that is UTF-8 on both sides.
+// FreeType fonts, text that is UTF-8 on both sides, and file names taken
+// byte for byte.
 #include "platform/freetype_font_rasterizer.h"
 #include "platform/host_code_page.h"
+#include "platform/host_files.h"
 #include "platform/platform.h"
 
 namespace vxcl {
@@ -26,5 +28,13 @@ std::string FromHostCodePage(std::string_view hostText) {
 }
 
 std::string MessageForHost(std::string_view utf8) { return std::string(utf8); }
+
+std::filesystem::path HostFilePath(std::string_view hostName) {
+  return std::filesystem::path(hostName);
+}
+
+std::FILE* OpenForReading(const std::filesystem::path& path) {
+  return std::fopen(path.c_str(), "rb");
+}
 
 }  // namespace vxcl

@@ -43,6 +43,18 @@ AnyFunction RequireExport(const char *name) {
   return function;
 }
 
+const char *AnsiSample(void) {
+  switch (GetACP()) {
+    case 1252:
+      return "Gr\xF6\xDF"
+             "e \xE9t\xE9";
+    case 950:
+      return "\xBC\xD0\xC5\xD2 A1"; /* the two characters of "label" */
+    default:
+      return NULL;
+  }
+}
+
 static int TagByte(const char *tag, size_t length) {
   static const struct {
     const char *name;
@@ -165,11 +177,13 @@ int main(int argc, char **argv) {
            GetLastError());
     return 2;
   }
-  printf("VXCLCMD.dll, %d-bit, %d exports declared in vxclcmd.h\n",
-         (int)sizeof(void *) * 8, kVxclExportCount);
+  printf(
+      "VXCLCMD.dll, %d-bit, %d exports declared in vxclcmd.h, code page %u\n",
+      (int)sizeof(void *) * 8, kVxclExportCount, GetACP());
   RunGroup("abi", kAbiChecks);
   RunGroup("jobs", kJobChecks);
   RunGroup("truetype", kTrueTypeChecks);
+  RunGroup("pictures", kPictureChecks);
   RunGroup("windows", kWindowsChecks);
   if (gPpdPath) RunGroup("winspool", kWinspoolChecks);
   if (!FreeLibrary(gLibrary)) Fail(__FILE__, __LINE__, "FreeLibrary failed");

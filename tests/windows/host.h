@@ -42,6 +42,9 @@ size_t Bytes(const char *notation, unsigned char *out, size_t capacity);
 void CheckRawBytesAt(const char *file, int line, const char *what,
                      const unsigned char *bytes, size_t length,
                      const unsigned char *expected, size_t expectedLength);
+#define CHECK_RAW_BYTES(what, bytes, length, expected, expectedLength) \
+  CheckRawBytesAt(__FILE__, __LINE__, what, bytes, length, expected,   \
+                  expectedLength)
 /* Compares bytes with the notation; a difference fails with both shown. */
 void CheckBytesAt(const char *file, int line, const char *what,
                   const unsigned char *bytes, size_t length,
@@ -62,6 +65,10 @@ void CheckLastRawJobAt(const char *file, int line, const char *printer,
 #define CHECK_LAST_RAW_JOB(printer, document, expected, length) \
   CheckLastRawJobAt(__FILE__, __LINE__, printer, document, expected, length)
 
+/* A short text with characters beyond ASCII in the system's ANSI code page
+ * (Windows-1252 or 950), or null for another code page. */
+const char *AnsiSample(void);
+
 /* A group of checks. */
 struct CheckCase {
   const char *name;
@@ -73,6 +80,7 @@ extern const struct CheckCase kAbiChecks[];
 extern const struct CheckCase kJobChecks[];
 extern const struct CheckCase kWindowsChecks[];
 extern const struct CheckCase kTrueTypeChecks[];
+extern const struct CheckCase kPictureChecks[];
 extern const struct CheckCase kWinspoolChecks[];
 
 /* For the spooler checks under Wine: the PPD of the printer they install

@@ -70,6 +70,34 @@ static void LastErrorIsInCodePage950(void) {
   CHECK_INT(29, API(VxclLastError)(NULL, 0));
 }
 
+/* A printer name in code page 950 keeps its characters in the message. */
+static void LastErrorKeepsADoubleBytePrinterName(void) {
+  if (GetACP() != 950) {
+    printf("  (code page %u: left out)\n", GetACP());
+    return;
+  }
+  const char *name = AnsiSample();
+  unsigned char expected[128];
+  size_t length = Bytes("<xA9><xD2><xBF><xEF><xBE><xDC><xAA><xBA> \"", expected,
+                        sizeof expected);
+  memcpy(expected + length, name, strlen(name));
+  length += strlen(name);
+  length += Bytes(
+      "\" <xA6><x4C><xAA><xED><xBE><xF7><xB5><x4C><xAA><x6B><xA8>"
+      "<xCF><xA5><xCE>.",
+      expected + length, sizeof expected - length);
+  API(PrnEnd)();
+  CHECK_INT(1, API(VxclAddVirtualPrinter)(name, 203, 104, 1000));
+  CHECK_INT(1, API(PrnInit)(name, 3, 4, 100.0, 50.0, 0.0));
+  CHECK_INT(1, API(PrnQty)(1));
+  CHECK_INT(1, API(VxclRemoveVirtualPrinter)(name));
+  CHECK_INT(145, API(PrnEnd)());
+  char message[256];
+  const int actual = API(VxclLastError)(message, sizeof message);
+  CHECK_RAW_BYTES("VxclLastError", (const unsigned char *)message,
+                  actual > 0 ? (size_t)actual : 0, expected, length);
+}
+
 static void TheDllCarriesItsVersion(void) {
   char path[MAX_PATH];
   DWORD ignored = 0;
@@ -122,6 +150,8 @@ static void UnloadingDropsTheOpenJob(void) {
 const struct CheckCase kWindowsChecks[] = {
     {"SubmissionServicesTheMessageQueue", SubmissionServicesTheMessageQueue},
     {"LastErrorIsInCodePage950", LastErrorIsInCodePage950},
+    {"LastErrorKeepsADoubleBytePrinterName",
+     LastErrorKeepsADoubleBytePrinterName},
     {"TheDllCarriesItsVersion", TheDllCarriesItsVersion},
     {"UnloadingDropsTheOpenJob", UnloadingDropsTheOpenJob},
     {NULL, NULL},
