@@ -58,10 +58,8 @@ class RasterFont {
   // Where TurnsText: as Draw, with the text turned counter-clockwise by
   // `quarters` quarter turns (1 to 3) and (x, y) the top-left corner of the
   // turned cell.
-  virtual void DrawTurned(std::u32string_view text, int quarters, int x, int y,
-                          OneBitBitmap& target) {
-    (void)text, (void)quarters, (void)x, (void)y, (void)target;
-  }
+  virtual void DrawTurned(std::u32string_view /*text*/, int /*quarters*/,
+                          int /*x*/, int /*y*/, OneBitBitmap& /*target*/) {}
 };
 
 // Failures of the font system (a font file that cannot be read, a size it
