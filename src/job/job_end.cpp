@@ -63,8 +63,10 @@ int EndJob(JobState& job, const Platform& platform) {
   stream += job.QuantityCommand;
   stream += std::string{ESC, 'Z', ETX};
   const std::string document = job.PrinterName + " Job";
+  const LabelLayout label{job.DotsPerMm, job.MaxWidthDots, job.LabelWidthDots,
+                          job.LabelHeightDots, job.MediaOffsetDots};
   try {
-    return RawJob(platform, job.PrinterName, document, stream);
+    return RawJob(platform, job.PrinterName, document, stream, &label);
   } catch (const ERAWPrintError& error) {
     RecordLastError(error.what());
     return error.code();
