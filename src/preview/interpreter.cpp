@@ -265,14 +265,15 @@ void Interpreter::EndLabel() {
 LabelPicture Interpreter::Finished(OneBitBitmap dots, bool autoLength) const {
   LabelPicture picture;
   if (autoLength) {
-    // As long as what is drawn, in whole millimetres.
+    // What is drawn and a millimetre more, in whole millimetres.
     int last = dots.Height() - 1;
     const auto bytes = dots.BytesPerRow();
     while (last >= 0 && std::all_of(dots.Row(last), dots.Row(last) + bytes,
                                     [](std::uint8_t b) { return b == 0; }))
       --last;
     const int mm = metrics_.dotsPerMm;
-    const int length = std::max(kLeastAutoLengthMm * mm, (last + mm) / mm * mm);
+    const int length =
+        std::max(kLeastAutoLengthMm * mm, (last + 2 * mm) / mm * mm);
     dots.Resize(dots.Width(), std::min(length, kMostPictureSide));
   }
   picture.dots = std::move(dots);

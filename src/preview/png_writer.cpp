@@ -72,7 +72,7 @@ bool Encode(png_structp png, png_infop info,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   png_color palette[4] = {
-      {255, 255, 255}, {0, 0, 0}, {208, 208, 208}, {48, 112, 224}};
+      {255, 255, 255}, {0, 0, 0}, {208, 208, 208}, {120, 170, 255}};
   png_set_PLTE(png, info, palette, 4);
   const auto perMetre = static_cast<png_uint_32>(dotsPerMm) * 1000;
   png_set_pHYs(png, info, perMetre, perMetre, PNG_RESOLUTION_METER);

@@ -16,7 +16,8 @@ enum PreviewColour : unsigned char {
   kPrinted = 1,  // a printed dot
   kBeside = 2,   // light grey: the head's dots beside the label, and the
                  // gap between labels
-  kEdge = 3,     // blue: the label's outermost dots, where none is printed
+  kEdge = 3,     // light blue: the label's outermost dots, where none is
+                 // printed (light enough for scanners to read as white)
 };
 
 // A PNG that could not be made or written; the message says why.

@@ -57,7 +57,8 @@ std::string LabelFrame(std::string_view elements) {
 
 std::vector<Decoded> DecodeBarcodes(const OneBitBitmap& dots,
                                     preview::DotRect area) {
-  if (area.Empty()) area = {0, 0, dots.Width(), dots.Height()};
+  // ZXing finds small symbols best in a picture not much larger than they.
+  if (area.Empty()) area = InkBounds(dots);
   area = preview::Clipped(area, dots.Width(), dots.Height());
   const int w = static_cast<int>(area.width) + 2 * kMargin;
   const int h = static_cast<int>(area.height) + 2 * kMargin;

@@ -42,8 +42,8 @@ struct Decoded {
   friend bool operator==(const Decoded&, const Decoded&) = default;
 };
 
-// Every barcode ZXing reads in the picture's `area` (all of it when empty),
-// trying every orientation.
+// Every barcode ZXing reads in the picture's `area` (where dots are printed
+// when empty), trying every orientation.
 std::vector<Decoded> DecodeBarcodes(const OneBitBitmap& dots,
                                     preview::DotRect area = {});
 
