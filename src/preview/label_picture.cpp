@@ -5,7 +5,7 @@
 namespace vxcl::preview {
 
 void CheckMetrics(const PreviewMetrics& m) {
-  if (m.dotsPerMm < 1 || m.dotsPerMm > 1000)
+  if (m.dotsPerMm < 1 || m.dotsPerMm > kMostDotsPerMm)
     throw PreviewSizeError("resolution out of range: " +
                            std::to_string(m.dotsPerMm) + " dots per mm");
   if (m.headWidthDots < 1 || m.headWidthDots > kMostPictureSide)

@@ -40,7 +40,9 @@ class PreviewSizeError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The longest side and the most dots a label picture may have.
+// The finest resolution (2540 dpi), the longest side and the most dots a
+// label picture may have.
+inline constexpr int kMostDotsPerMm = 100;
 inline constexpr int kMostPictureSide = 65535;
 inline constexpr long long kMostPictureDots = 1LL << 27;
 

@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
              "TURNED"},
         Case{"Code 39 1:2", Barcode("1", 1, 2, "CODE39-1"), "Code39",
              "CODE39-1"},
-        Case{"Code 39 1:3", Barcode("1", 2, 2, "ABC 123"), "Code39",
-             "ABC 123"},
+        Case{"Code 39 1:3", Barcode("1", 2, 2, "ABC 123"), "Code39", "ABC 123"},
         Case{"Code 39 2:5", Barcode("1", 3, 1, "$/+%"), "Code39", "$/+%"},
         Case{"Codabar with its start and stop", Barcode("0", 2, 2, "A1234B"),
              "Codabar", "A1234B"},
@@ -81,13 +80,12 @@ INSTANTIATE_TEST_SUITE_P(
              "1234567890"},
         Case{"Interleaved 2 of 5, odd count: a leading 0",
              Barcode("2", 3, 1, "12345"), "ITF", "012345"},
-        Case{"UPC-A from 11 digits", Barcode("3", 2, 2, "01234567890"),
-             "UPC-A", "012345678905"},
+        Case{"UPC-A from 11 digits", Barcode("3", 2, 2, "01234567890"), "UPC-A",
+             "012345678905"},
         Case{"EAN-13 from 12 digits", Barcode("3", 1, 2, "400638133393"),
              "EAN-13", "4006381333931"},
-        Case{"EAN-13 as given, with digits", Barcode("3", 3, 2,
-                                                     "4006381333931"),
-             "EAN-13", "4006381333931"},
+        Case{"EAN-13 as given, with digits",
+             Barcode("3", 3, 2, "4006381333931"), "EAN-13", "4006381333931"},
         Case{"EAN-8 from 7 digits", Barcode("4", 1, 2, "1234567"), "EAN-8",
              "12345670"},
         Case{"UPC-E from 6 digits", Barcode("E", 2, 2, "123456"), "UPC-E",
@@ -116,14 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
              },
              "Codabar", "A31117013206375B"},
         Case{"UCC-128 without text",
-             [] {
-               return PrnUCC128(0, 10, 10, 2, 0, 15, "00614141123456789");
-             },
+             [] { return PrnUCC128(0, 10, 10, 2, 0, 15, "00614141123456789"); },
              "Code128", "00006141411234567890"},
         Case{"UCC-128 with text above",
-             [] {
-               return PrnUCC128(0, 10, 10, 2, 1, 15, "34012345000000001");
-             },
+             [] { return PrnUCC128(0, 10, 10, 2, 1, 15, "34012345000000001"); },
              "Code128", "00340123450000000017"},
         Case{"EAN-128 with fixed-length identifiers",
              [] {
@@ -133,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
              "Code128", "011234567890123110ABC123"},
         Case{"EAN-128 with a variable-length identifier first",
              [] { return PrnEAN128(0, 10, 10, 2, 15, "(10)ABC(21)12345"); },
-             "Code128", "10ABC\x1d" "2112345"},
+             "Code128",
+             "10ABC\x1d"
+             "2112345"},
         Case{"PDF417 with a control byte",
              [] {
                const char* data = "ABC&h0D123";
@@ -185,8 +181,7 @@ TEST_F(JobTest, UccTextSitsTenDotsFromTheBarsInOcrBCells) {
   // wider than the bars: from their left edge.
   EXPECT_LT(textAbove.x, 20);
   // Text below: bars from 200 to 280, text from 290.
-  const preview::DotRect textBelow =
-      InkBounds(Cut(label, {32, 280, 800, 40}));
+  const preview::DotRect textBelow = InkBounds(Cut(label, {32, 280, 800, 40}));
   EXPECT_GE(textBelow.y, 10);
 }
 
@@ -197,9 +192,10 @@ TEST(BarcodeRatios, WidenTheTwoWidthSymbologies) {
     long long narrow, wide;
   } cases[] = {{"B", 2, 6}, {"D", 2, 4}, {"BD", 4, 10}};
   for (const auto& c : cases) {
-    const OneBitBitmap label = OnlyLabel(
-        LabelFrame(std::string("\x1bH0\x1bV0\x1b") + c.command + "10205"
-                   "0*A*"));
+    const OneBitBitmap label =
+        OnlyLabel(LabelFrame(std::string("\x1bH0\x1bV0\x1b") + c.command +
+                             "10205"
+                             "0*A*"));
     std::vector<long long> runs;
     int x = 0;
     while (x < label.Width()) {
@@ -225,15 +221,17 @@ TEST(BarcodeRatios, TwoOfFiveCodesWithoutAReaderUseBothWidths) {
   // Industrial and Matrix 2 of 5, which ZXing does not read: every element
   // narrow or wide, and an odd count of digits gets its leading 0.
   for (const char type : {'5', '6'}) {
-    const std::string code = std::string("\x1bH0\x1bV0\x1b" "B") + type + "02050";
+    const std::string code = std::string(
+                                 "\x1bH0\x1bV0\x1b"
+                                 "B") +
+                             type + "02050";
     const OneBitBitmap odd = OnlyLabel(LabelFrame(code + "123"));
     const OneBitBitmap even = OnlyLabel(LabelFrame(code + "0123"));
     EXPECT_EQ(odd, even) << type;
     for (int x = 1; x < odd.Width(); ++x) {
       if (odd.IsDark(x, 0) == odd.IsDark(x - 1, 0)) continue;
       int end = x;
-      while (end < odd.Width() && odd.IsDark(end, 0) == odd.IsDark(x, 0))
-        ++end;
+      while (end < odd.Width() && odd.IsDark(end, 0) == odd.IsDark(x, 0)) ++end;
       if (end == odd.Width()) break;
       EXPECT_TRUE(end - x == 2 || end - x == 6) << type << " at " << x;
     }
@@ -243,11 +241,17 @@ TEST(BarcodeRatios, TwoOfFiveCodesWithoutAReaderUseBothWidths) {
 TEST(EanUpc, LongerFormsLengthenTheGuardsAndPrintTheDigits) {
   const std::string code = "02040400638133393";  // narrow 2, 40 dots
   const OneBitBitmap plain =
-      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b" "B3" + code));
+      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b"
+                           "B3" +
+                           code));
   const OneBitBitmap guards =
-      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b" "D3" + code));
+      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b"
+                           "D3" +
+                           code));
   const OneBitBitmap digits =
-      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b" "BD3" + code));
+      OnlyLabel(LabelFrame("\x1bH20\x1bV0\x1b"
+                           "BD3" +
+                           code));
   EXPECT_EQ(InkBounds(plain).height, 40);
   // The start guard runs on below the bars; a data bar does not.
   EXPECT_TRUE(guards.IsDark(20, 45));
@@ -262,7 +266,9 @@ TEST(EanUpc, LongerFormsLengthenTheGuardsAndPrintTheDigits) {
 
 TEST(Msi, TwelveModulesADigit) {
   const OneBitBitmap label =
-      OnlyLabel(LabelFrame("\x1bH0\x1bV0\x1b" "BA02050" "1234"));
+      OnlyLabel(LabelFrame("\x1bH0\x1bV0\x1b"
+                           "BA02050"
+                           "1234"));
   // Start (3 modules), four digits of 12, stop (4), at 2 dots a module.
   EXPECT_EQ(InkBounds(label).width, (3 + 4 * 12 + 4) * 2);
 }

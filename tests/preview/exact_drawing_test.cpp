@@ -49,7 +49,7 @@ class ExactDrawing : public JobTest {
 };
 
 TEST_F(ExactDrawing, LinesRunFromTheirPointAndAreThickDownOrRight) {
-  OpenJob();  // media offset 32
+  OpenJob();                                          // media offset 32
   ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);  // H112 V160 FW02H0400
   ASSERT_EQ(PrnDrawLine(5.0, 1.0, 1, 3, 10.0), 1);    // H72 V8 FW03V0080
   EXPECT_EQ(Sent(), Expected({{112, 160, 400, 2}, {72, 8, 3, 80}}));
@@ -73,13 +73,13 @@ TEST_F(ExactDrawing, ABoxThickerThanItsSizeIsFilled) {
 
 TEST_F(ExactDrawing, AReversedAreaInvertsWhatWasDrawnBeforeIt) {
   OpenJob();
-  ASSERT_EQ(PrnDrawLine(0.0, 1.0, 0, 16, 10.0), 1);      // 80 x 16 at 32, 8
-  ASSERT_EQ(PrnReverseImage(5.0, 0.0, 10.0, 4.0), 1);    // 80 x 32 at 72, 0
-  ASSERT_EQ(PrnDrawLine(8.0, 2.0, 0, 1, 1.0), 1);        // drawn after it
-  EXPECT_EQ(Sent(), Expected({{32, 8, 40, 16},    // line left of the area
-                              {72, 0, 80, 8},     // area above the line
-                              {112, 8, 40, 16},   // area right of the line
-                              {72, 24, 80, 8},    // area below the line
+  ASSERT_EQ(PrnDrawLine(0.0, 1.0, 0, 16, 10.0), 1);    // 80 x 16 at 32, 8
+  ASSERT_EQ(PrnReverseImage(5.0, 0.0, 10.0, 4.0), 1);  // 80 x 32 at 72, 0
+  ASSERT_EQ(PrnDrawLine(8.0, 2.0, 0, 1, 1.0), 1);      // drawn after it
+  EXPECT_EQ(Sent(), Expected({{32, 8, 40, 16},         // line left of the area
+                              {72, 0, 80, 8},          // area above the line
+                              {112, 8, 40, 16},        // area right of the line
+                              {72, 24, 80, 8},         // area below the line
                               {96, 16, 8, 1}}));  // later line, not reversed
 }
 
@@ -141,8 +141,11 @@ TEST(GraphicData, RowsCutShortStayWhiteWithAWarning) {
   const std::string cut = graphic.substr(0, 9 + 5 * 2 + 1);
   preview::PreviewMetrics metrics;
   metrics.labelLengthDots = 80;
-  const preview::StreamPreview drawn =
-      PreviewOf("\x02\x1b" "A\x1bH0\x1bV0" + cut, metrics);
+  const preview::StreamPreview drawn = PreviewOf(
+      "\x02\x1b"
+      "A\x1bH0\x1bV0" +
+          cut,
+      metrics);
   ASSERT_EQ(drawn.labels.size(), 1u);
   OneBitBitmap expected = bits;
   expected.Resize(16, 5);

@@ -58,8 +58,7 @@ Ink InkOf(const OneBitBitmap& label) {
     for (int y = 0; y < label.Height() && !inked; ++y)
       inked = label.IsDark(x, y);
     if (!inked) continue;
-    if (!ink.cells.empty() &&
-        ink.cells.back().x + ink.cells.back().width == x)
+    if (!ink.cells.empty() && ink.cells.back().x + ink.cells.back().width == x)
       ++ink.cells.back().width;
     else
       ink.cells.push_back({x, all.y, 1, all.height});
@@ -93,8 +92,8 @@ TEST_P(CellCases, TextTakesItsCellsAndGaps) {
   EXPECT_EQ(ink.height, c.height) << c.what;
   ASSERT_EQ(ink.cells.size(), c.characters) << c.what;
   for (std::size_t i = 0; i < ink.cells.size(); ++i) {
-    EXPECT_EQ(ink.cells[i].x, 100 + static_cast<long long>(i) *
-                                        (c.cellWidth + c.gap))
+    EXPECT_EQ(ink.cells[i].x,
+              100 + static_cast<long long>(i) * (c.cellWidth + c.gap))
         << c.what << ", character " << i;
     EXPECT_EQ(ink.cells[i].width, c.cellWidth) << c.what;
   }
@@ -120,19 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
              "\x1bL0202\x1bP03\x1b$B,100,120,0\x1b$=AB", 8, 100, 3, 120, 2},
         Case{"vector font A: average width as the cell",
              "\x1bP03\x1b$A,60,80,0\x1b$=AB", 8, 60, 3, 80, 2},
-        Case{"raster font in dots", "\x1bP02\x1bRDB00,024,032,AB", 8, 24, 2,
-             32, 2},
+        Case{"raster font in dots", "\x1bP02\x1bRDB00,024,032,AB", 8, 24, 2, 32,
+             2},
         Case{"raster font in points: P10 is 3.5 mm, 28 dots",
              "\x1bP01\x1bRDA00,P10,P10,AB", 8, 28, 1, 28, 2}));
 
 TEST(PrinterText, PitchFallsBackToTwoAfterEachText) {
   CellFillingFonts fonts;
   const preview::StreamPreview drawn = preview::PreviewStream(
-      LabelFrame("\x1bH0\x1bV0\x1bP09\x1bUAB\x1bH0\x1bV100\x1bUAB"), {},
-      fonts);
+      LabelFrame("\x1bH0\x1bV0\x1bP09\x1bUAB\x1bH0\x1bV100\x1bUAB"), {}, fonts);
   const OneBitBitmap& label = drawn.labels.at(0).dots;
-  EXPECT_TRUE(label.IsDark(14, 0));    // second cell after 5 + 9
-  EXPECT_TRUE(label.IsDark(7, 100));   // second cell after 5 + 2
+  EXPECT_TRUE(label.IsDark(14, 0));   // second cell after 5 + 9
+  EXPECT_TRUE(label.IsDark(7, 100));  // second cell after 5 + 2
   EXPECT_FALSE(label.IsDark(7, 0));
 }
 
@@ -142,9 +140,9 @@ TEST(PrinterText, ExpansionLastsUntilTheLabelEnds) {
   const preview::StreamPreview drawn = preview::PreviewStream(
       LabelFrame(label) + LabelFrame("\x1bH0\x1bV0\x1bUA"), {}, fonts);
   ASSERT_EQ(drawn.labels.size(), 2u);
-  EXPECT_EQ(InkBounds(drawn.labels[0].dots).width, 10);   // both doubled
+  EXPECT_EQ(InkBounds(drawn.labels[0].dots).width, 10);  // both doubled
   EXPECT_EQ(InkBounds(drawn.labels[0].dots).height, 118);
-  EXPECT_EQ(InkBounds(drawn.labels[1].dots).width, 5);    // next label: 1x
+  EXPECT_EQ(InkBounds(drawn.labels[1].dots).width, 5);  // next label: 1x
 }
 
 TEST(PrinterText, ProportionalSpacingOnlyForTheFontsThatHaveIt) {
@@ -170,10 +168,10 @@ TEST(PrinterText, TurnsAboutItsPoint) {
                {2, {282, 185, 18, 15}},
                {3, {285, 200, 15, 18}}};
   for (const auto& c : cases) {
-    const preview::StreamPreview drawn = preview::PreviewStream(
-        LabelFrame("\x1b%" + std::to_string(c.rotation) +
-                   "\x1bH300\x1bV200\x1bSAB"),
-        metrics, fonts);
+    const preview::StreamPreview drawn =
+        preview::PreviewStream(LabelFrame("\x1b%" + std::to_string(c.rotation) +
+                                          "\x1bH300\x1bV200\x1bSAB"),
+                               metrics, fonts);
     const DotRect ink = InkBounds(drawn.labels.at(0).dots);
     EXPECT_EQ(ink.x, c.ink.x) << c.rotation;
     EXPECT_EQ(ink.y, c.ink.y) << c.rotation;

@@ -25,10 +25,10 @@ OneBitBitmap Pattern(int width, int height) {
 OneBitBitmap Draw(int rotation, const std::string& element) {
   preview::PreviewMetrics metrics;
   metrics.labelLengthDots = 400;
-  return OnlyLabel(LabelFrame("\x1b%" + std::to_string(rotation) + "\x1bH" +
-                              std::to_string(kH) + "\x1bV" +
-                              std::to_string(kV) + element),
-                   metrics);
+  return OnlyLabel(
+      LabelFrame("\x1b%" + std::to_string(rotation) + "\x1bH" +
+                 std::to_string(kH) + "\x1bV" + std::to_string(kV) + element),
+      metrics);
 }
 
 OneBitBitmap Placed(const OneBitBitmap& bits, int x, int y) {
@@ -44,10 +44,8 @@ TEST(Rotation, TurnsAGraphicAboutItsPoint) {
   // Where the turned graphic's top-left corner lands.
   const struct {
     int rotation, x, y;
-  } cases[] = {{0, kH, kV},
-               {1, kH, kV - 24},
-               {2, kH - 24, kV - 16},
-               {3, kH - 16, kV}};
+  } cases[] = {
+      {0, kH, kV}, {1, kH, kV - 24}, {2, kH - 24, kV - 16}, {3, kH - 16, kV}};
   for (const auto& c : cases)
     EXPECT_EQ(Draw(c.rotation, graphic),
               Placed(RotateBitmap(bits, 90 * c.rotation), c.x, c.y))
@@ -63,7 +61,9 @@ TEST(Rotation, TurnsLinesAndBoxesAboutTheirPoint) {
                {2, {kH - 100, kV - 2, 100, 2}},
                {3, {kH - 2, kV, 2, 100}}};
   for (const auto& c : cases) {
-    const OneBitBitmap label = Draw(c.rotation, "\x1b" "FW02H0100");
+    const OneBitBitmap label = Draw(c.rotation,
+                                    "\x1b"
+                                    "FW02H0100");
     EXPECT_EQ(InkBounds(label).x, c.line.x) << c.rotation;
     EXPECT_EQ(InkBounds(label).y, c.line.y) << c.rotation;
     EXPECT_EQ(InkBounds(label).width, c.line.width) << c.rotation;
@@ -73,7 +73,8 @@ TEST(Rotation, TurnsLinesAndBoxesAboutTheirPoint) {
 
 TEST(Rotation, UnknownTurnsCountAsNone) {
   const preview::StreamPreview drawn =
-      PreviewOf(LabelFrame("\x1b%7\x1bH10\x1bV10\x1b" "FW01H0010"));
+      PreviewOf(LabelFrame("\x1b%7\x1bH10\x1bV10\x1b"
+                           "FW01H0010"));
   EXPECT_EQ(InkBounds(drawn.labels.at(0).dots).x, 10);
   ASSERT_EQ(drawn.warnings.size(), 1u);
   EXPECT_NE(drawn.warnings[0].find("rotation 7"), std::string::npos);
@@ -83,7 +84,9 @@ TEST(Rotation, TurnsBarcodesThatStillDecode) {
   // A Code 128 symbol of 136 x 60 dots: under each rotation it lies on the
   // side of the point that the turn says, and reads.
   for (int rotation = 0; rotation < 4; ++rotation) {
-    const OneBitBitmap label = Draw(rotation, "\x1b" "BG02060>HABC");
+    const OneBitBitmap label = Draw(rotation,
+                                    "\x1b"
+                                    "BG02060>HABC");
     const DotRect ink = InkBounds(label);
     const bool upright = rotation % 2 == 0;
     EXPECT_EQ(upright ? ink.height : ink.width, 60) << rotation;

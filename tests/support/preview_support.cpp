@@ -51,8 +51,10 @@ preview::StreamPreview PreviewOfLastJob(const char* printer) {
 }
 
 std::string LabelFrame(std::string_view elements) {
-  return std::string("\x02\x1b" "A") + std::string(elements) +
-         "\x1bQ1\x1bZ\x03";
+  return std::string(
+             "\x02\x1b"
+             "A") +
+         std::string(elements) + "\x1bQ1\x1bZ\x03";
 }
 
 std::vector<Decoded> DecodeBarcodes(const OneBitBitmap& dots,
@@ -105,8 +107,7 @@ std::string Show(const std::vector<Decoded>& decoded) {
 }
 
 OneBitBitmap Cut(const OneBitBitmap& bitmap, const preview::DotRect& area) {
-  OneBitBitmap cut(static_cast<int>(area.width),
-                   static_cast<int>(area.height));
+  OneBitBitmap cut(static_cast<int>(area.width), static_cast<int>(area.height));
   for (int y = 0; y < cut.Height(); ++y)
     for (int x = 0; x < cut.Width(); ++x) {
       const long long sx = area.x + x, sy = area.y + y;
@@ -140,8 +141,7 @@ PngPicture ReadPng(std::string_view png) {
   PngPicture picture;
   picture.width = static_cast<int>(image.width);
   picture.height = static_cast<int>(image.height);
-  picture.rgb.resize(static_cast<std::size_t>(picture.width) *
-                     picture.height);
+  picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height);
   if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr))
     throw std::runtime_error(image.message);
 
