@@ -8,5 +8,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
-# A short fuzz run of the picture decoders (a clang build in build-fuzz/).
-"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}"
+# A short fuzz run of the picture decoders and the preview (a clang build
+# in build-fuzz/).
+"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}" \
+  "${VXCL_FUZZ_PREVIEW_SECONDS:-15}"

@@ -38,26 +38,54 @@ void OnWrite(png_structp png, png_bytep data, png_size_t length) {
 
 void OnFlush(png_structp) {}
 
+// Two bytes of two-bit indexes for each byte of eight dots: a printed dot
+// is kPrinted, any other kWhite.
+struct DotPairs {
+  std::uint16_t of[256];
+  constexpr DotPairs() : of() {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::uint16_t pair = 0;
+      for (int bit = 0; bit < 8; ++bit)
+        if (byte & (0x80 >> bit)) pair |= kPrinted << (14 - 2 * bit);
+      of[byte] = pair;
+    }
+  }
+};
+constexpr DotPairs kDotPairs;
+
+void SetUnprinted(std::vector<png_byte>& row, int x, unsigned char colour) {
+  const int shift = 6 - 2 * (x % 4);
+  png_byte& b = row[x / 4];
+  if (((b >> shift) & 3) != kPrinted)
+    b = static_cast<png_byte>((b & ~(3 << shift)) | (colour << shift));
+}
+
 // One row of two-bit palette indexes, four pixels a byte, leftmost in the
-// high bits.
+// high bits: the dots a byte at a time, then the head beside the label and
+// the label's edge a pixel at a time.
 void PackRow(const LabelPicture* label, int y, int width,
              std::vector<png_byte>& row) {
+  if (!label) {
+    std::fill(row.begin(), row.end(), 0xAA);  // kBeside in every pixel
+    return;
+  }
   std::fill(row.begin(), row.end(), 0);
-  for (int x = 0; x < width; ++x) {
-    unsigned char colour = kBeside;
-    if (label) {
-      const int right = label->labelLeft + label->labelWidth - 1;
-      const bool onLabel = x >= label->labelLeft && x <= right;
-      const bool edge = onLabel && (x == label->labelLeft || x == right ||
-                                    y == 0 || y == label->dots.Height() - 1);
-      if (x < label->dots.Width() && label->dots.IsDark(x, y))
-        colour = kPrinted;
-      else if (edge)
-        colour = kEdge;
-      else if (onLabel)
-        colour = kWhite;
-    }
-    row[x / 4] |= static_cast<png_byte>(colour << (6 - 2 * (x % 4)));
+  const std::uint8_t* dots = label->dots.Row(y);
+  for (std::size_t i = 0; i < label->dots.BytesPerRow(); ++i) {
+    const std::uint16_t pair = kDotPairs.of[dots[i]];
+    row[2 * i] = static_cast<png_byte>(pair >> 8);
+    if (2 * i + 1 < row.size()) row[2 * i + 1] = static_cast<png_byte>(pair);
+  }
+  const int left = std::clamp(label->labelLeft, 0, width);
+  const int right = std::clamp(label->labelLeft + label->labelWidth, left, width);
+  for (int x = 0; x < left; ++x) SetUnprinted(row, x, kBeside);
+  for (int x = right; x < width; ++x) SetUnprinted(row, x, kBeside);
+  if (left == right) return;
+  if (y == 0 || y == label->dots.Height() - 1) {
+    for (int x = left; x < right; ++x) SetUnprinted(row, x, kEdge);
+  } else {
+    SetUnprinted(row, left, kEdge);
+    SetUnprinted(row, right - 1, kEdge);
   }
 }
 

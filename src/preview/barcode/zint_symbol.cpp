@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <new>
+#include <string>
 
 namespace vxcl::preview {
 
@@ -23,10 +24,13 @@ void ZintSymbol::SetOptions(int option1, int option2, int option3) {
 }
 
 std::optional<std::string> ZintSymbol::Encode(std::string_view data) {
+  // libzint reads a length of 0 as "up to the terminating NUL".
+  if (data.empty()) return std::string("no data");
   if (data.size() > INT_MAX / 2) return std::string("data too long");
+  const std::string terminated(data);
   const int result = ZBarcode_Encode(
-      symbol_, reinterpret_cast<const unsigned char*>(data.data()),
-      static_cast<int>(data.size()));
+      symbol_, reinterpret_cast<const unsigned char*>(terminated.c_str()),
+      static_cast<int>(terminated.size()));
   if (result == ZINT_ERROR_MEMORY) throw std::bad_alloc();
   if (result >= ZINT_ERROR) return std::string(symbol_->errtxt);
   return std::nullopt;
