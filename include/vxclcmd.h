@@ -403,8 +403,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux), and returns its full length; 0 when
- * no error was raised since the last job start, maintenance job or
- * VxclPrinterMetrics. */
+ * no error was raised since the last job start, maintenance job,
+ * VxclPrinterMetrics or preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 
 /* Extensions: label preview. --------------------------------------------- */

@@ -1,8 +1,6 @@
 // The label preview: a virtual printer's job, or any command stream, drawn
 // as a PNG picture.
-#include <mutex>
 #include <string>
-#include <vector>
 
 #include "exports/copy_out.h"
 #include "exports/export_guard.h"

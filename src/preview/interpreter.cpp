@@ -291,7 +291,10 @@ LabelPicture Interpreter::Finished(OneBitBitmap dots, bool autoLength) const {
 void Interpreter::OnElement(const Token& token) {
   if (!label_.open) BeginLabel();
   if (labels_.size() >= kMostLabels) return;  // read, not drawn
-  label_.drawn = true;
+  // The vector font's, variable ratio's and Data Matrix's settings print
+  // nothing themselves.
+  const std::string_view name = token.name;
+  if (name != "$" && name != "BT" && name != "BX") label_.drawn = true;
   DrawElement(token, Canvas());
 }
 

@@ -71,11 +71,15 @@ void PackRow(const LabelPicture* label, int y, int width,
   }
   std::fill(row.begin(), row.end(), 0);
   const std::uint8_t* dots = label->dots.Row(y);
-  for (std::size_t i = 0; i < label->dots.BytesPerRow(); ++i) {
+  // Whole bytes of dots, then the half byte of a width of 4 mod 8 or less.
+  const std::size_t whole = std::min(label->dots.BytesPerRow(), row.size() / 2);
+  for (std::size_t i = 0; i < whole; ++i) {
     const std::uint16_t pair = kDotPairs.of[dots[i]];
     row[2 * i] = static_cast<png_byte>(pair >> 8);
-    if (2 * i + 1 < row.size()) row[2 * i + 1] = static_cast<png_byte>(pair);
+    row[2 * i + 1] = static_cast<png_byte>(pair);
   }
+  if (whole < label->dots.BytesPerRow() && 2 * whole < row.size())
+    row[2 * whole] = static_cast<png_byte>(kDotPairs.of[dots[whole]] >> 8);
   const int left = std::clamp(label->labelLeft, 0, width);
   const int right = std::clamp(label->labelLeft + label->labelWidth, left, width);
   for (int x = 0; x < left; ++x) SetUnprinted(row, x, kBeside);
