@@ -402,9 +402,9 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
                                           char *buffer, int capacity);
 
 /* Copies the message of the last error raised inside a call, zero-terminated
- * and truncated to fit (UTF-8 on Linux), and returns its full length; 0 when
- * no error was raised since the last job start, maintenance job,
- * VxclPrinterMetrics or preview. */
+ * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
+ * returns its full length in that encoding; 0 when no error was raised since
+ * the last job start, maintenance job, VxclPrinterMetrics or preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 
 /* Extensions: label preview. --------------------------------------------- */
@@ -414,18 +414,21 @@ VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
  * printer dot, printed dots black, the head beside the label light grey and
  * the label's edge blue. Text in the printer's fonts is drawn with installed
  * fonts of the same cell sizes; barcodes are drawn to be read by scanners.
- * Commands the preview does not know are skipped with a warning. */
+ * Commands the preview does not know are skipped with a warning. The
+ * preview is part of the Linux library; on Windows the three calls return
+ * VXCL_PREVIEW_UNAVAILABLE. */
 #define VXCL_PREVIEW_PATH 160         /* the PNG file name is null or empty */
 #define VXCL_PREVIEW_SIZE 161         /* resolution, head width or label size
                                          out of range, or a picture larger
                                          than the preview draws */
 #define VXCL_PREVIEW_WRITE 162        /* the PNG could not be written; see
                                          VxclLastError */
+#define VXCL_PREVIEW_UNAVAILABLE 163  /* this build has no preview */
 
 /* Draws job `index` (0 = first received) of virtual printer `name` into the
  * PNG file pngPath, with the printer's resolution and head width and the
  * job's label size and place. Returns 1 written, 0 no such printer or job,
- * 31, 160, 161 or 162. */
+ * 31, 160, 161, 162 or 163. */
 VXCL_API int VXCL_CALL VxclVirtualJobPreview(const char *name, int index,
                                              const char *pngPath);
 
@@ -435,8 +438,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobPreview(const char *name, int index,
  * or centred when the stream sets a label size ("A1", as CX208 and CT400
  * jobs do). labelLengthMm 0 takes the length from the stream's "A1", else
  * from what is drawn (whole millimetres, at least 10). Several labels in
- * the stream are drawn one under the other. Returns 1, 31, 160, 161 or
- * 162. */
+ * the stream are drawn one under the other. Returns 1, 31, 160, 161, 162
+ * or 163. */
 VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char *stream,
                                          int length, int dotsPerInch,
                                          double headWidthMm,
@@ -445,7 +448,7 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char *stream,
                                          const char *pngPath);
 
 /* Copies the warnings of the last preview, one a line, zero-terminated and
- * truncated to fit, and returns their full length (0: none). */
+ * truncated to fit (UTF-8), and returns their full length (0: none). */
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char *buffer, int capacity);
 
 /* Extensions: the printers the library sees. ----------------------------- */

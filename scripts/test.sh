@@ -12,3 +12,9 @@ ctest --output-on-failure -j "$(nproc)" --timeout 300
 # in build-fuzz/).
 "$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}" \
   "${VXCL_FUZZ_PREVIEW_SECONDS:-15}"
+
+# The Windows DLL, cross-built and checked under Wine (VXCL_SKIP_WINDOWS=1
+# leaves it out).
+if [[ "${VXCL_SKIP_WINDOWS:-0}" != 1 ]]; then
+  "$root/scripts/windows.sh"
+fi

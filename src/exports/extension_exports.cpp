@@ -2,6 +2,7 @@
 #include "exports/copy_out.h"
 #include "exports/export_guard.h"
 #include "job/last_error.h"
+#include "platform/host_code_page.h"
 #include "platform/virtual_printers.h"
 #include "vxclcmd.h"
 
@@ -50,7 +51,12 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char* name, int index,
 }
 
 VXCL_API int VXCL_CALL VxclLastError(char* buffer, int capacity) {
-  return CopyText(LastErrorMessage(), buffer, capacity);
+  // A message that cannot be converted is given as it is stored.
+  try {
+    return CopyText(MessageForHost(LastErrorMessage()), buffer, capacity);
+  } catch (...) {
+    return CopyText(LastErrorMessage(), buffer, capacity);
+  }
 }
 
 }  // extern "C"

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "graphics/decoded_picture.h"
+#include "platform/host_files.h"
 
 namespace vxcl {
 
@@ -16,19 +17,20 @@ struct CloseFile {
 
 }  // namespace
 
-bool PictureFileExists(const std::string& path) {
-  if (path.empty()) return false;
+bool PictureFileExists(const std::string& name) {
+  if (name.empty()) return false;
   std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return std::filesystem::is_regular_file(HostFilePath(name), error);
 }
 
-PictureFileBytes ReadPictureFile(const std::string& path) {
+PictureFileBytes ReadPictureFile(const std::string& name) {
+  const std::filesystem::path path = HostFilePath(name);
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) throw PictureError("cannot read the picture file");
   if (size > kMaxPictureFileBytes)
     throw PictureError("the picture file is larger than 1 GiB");
-  std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
+  std::unique_ptr<std::FILE, CloseFile> file(OpenForReading(path));
   if (!file) throw PictureError("cannot open the picture file");
   PictureFileBytes bytes;
   bytes.data_ = std::make_unique_for_overwrite<std::uint8_t[]>(

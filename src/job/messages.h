@@ -1,6 +1,6 @@
 // The library's error messages, as UTF-8 text. They keep their original
 // Traditional Chinese wording; the quotation marks around a placeholder are
-// part of the message.
+// part of the message. A placeholder's host text is turned into UTF-8.
 #ifndef VXCL_JOB_MESSAGES_H
 #define VXCL_JOB_MESSAGES_H
 

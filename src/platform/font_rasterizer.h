@@ -15,7 +15,7 @@ namespace vxcl {
 
 // A font request with the fields of a Windows LOGFONT that text drawing
 // uses. Sizes are in pixels (one pixel is one printer dot). Turning is left
-// to the caller: fonts always draw left to right.
+// to the caller unless the font system turns text itself (TurnsText).
 struct FontRequest {
   // The face name; a name the font system lacks is substituted (a
   // metric-compatible face where there is one, else the default sans face),
@@ -51,6 +51,15 @@ class RasterFont {
   // outside the bitmap are dropped; no other bit changes.
   virtual void Draw(std::u32string_view text, int x, int y,
                     OneBitBitmap& target) = 0;
+
+  // Whether the font system turns text itself (Windows' fonts turned by
+  // escapement). Those that do not get an unturned drawing turned exactly.
+  virtual bool TurnsText() const { return false; }
+  // Where TurnsText: as Draw, with the text turned counter-clockwise by
+  // `quarters` quarter turns (1 to 3) and (x, y) the top-left corner of the
+  // turned cell.
+  virtual void DrawTurned(std::u32string_view /*text*/, int /*quarters*/,
+                          int /*x*/, int /*y*/, OneBitBitmap& /*target*/) {}
 };
 
 // Failures of the font system (a font file that cannot be read, a size it
@@ -67,6 +76,11 @@ class FontRasterizer {
   // The font for `request`, never null. Fonts may be cached and shared
   // between calls; throws FontError when no font can be made.
   virtual std::shared_ptr<RasterFont> Font(const FontRequest& request) = 0;
+
+  // The vertical resolution of the display that hosts size their text for:
+  // a size in points is that many 72nds of an inch at this resolution. The
+  // standard setting's 96 where there is no display to ask.
+  virtual int ScreenPixelsPerInch() { return 96; }
 };
 
 }  // namespace vxcl

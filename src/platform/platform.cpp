@@ -1,6 +1,5 @@
 #include "platform/platform.h"
 
-#include "platform/freetype_font_rasterizer.h"
 #include "platform/layered_printer_system.h"
 #include "platform/virtual_printers.h"
 
@@ -9,11 +8,9 @@ namespace vxcl {
 namespace {
 
 Platform& Current() {
-  static SteadyClock clock;
-  static NoHostEvents events;
   static LayeredPrinterSystem printers(VirtualPrinters(), OsPrinterSystem());
-  static FreeTypeFontRasterizer fonts;
-  static Platform platform{&printers, &events, &clock, &fonts};
+  static Platform platform{&printers, &OsHostEvents(), &OsClock(),
+                           &OsFontRasterizer()};
   return platform;
 }
 

@@ -27,6 +27,13 @@ Platform ReplacePlatform(const Platform& replacement);
 // The operating system's own printers (no virtual printers).
 PrinterSystem& OsPrinterSystem();
 
+// The calling thread's event queue (the Windows message queue; none where
+// the operating system has no such queue), the millisecond clock, and the
+// font system (GDI on Windows, FreeType elsewhere).
+HostEventQueue& OsHostEvents();
+Clock& OsClock();
+FontRasterizer& OsFontRasterizer();
+
 }  // namespace vxcl
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/host_code_page.h"
+
 namespace vxcl {
 
 namespace {
@@ -50,7 +52,10 @@ std::size_t Utf8Sequence(std::string_view rest, char32_t& character) {
 
 }  // namespace
 
-std::u32string DecodeHostText(std::string_view bytes) {
+std::u32string DecodeHostText(std::string_view hostBytes) {
+  // Where the host's code page is known (Windows), its text comes as UTF-8.
+  const std::string converted = FromHostCodePage(hostBytes);
+  std::string_view bytes = converted;
   std::u32string text;
   text.reserve(bytes.size());
   while (!bytes.empty()) {

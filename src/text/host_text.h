@@ -11,7 +11,8 @@ namespace vxcl {
 // sequence (a stray continuation byte, a cut or overlong sequence, an
 // encoded surrogate or a value beyond U+10FFFF) is one Windows-1252
 // character instead. So UTF-8 text and text in the Western Windows code
-// page both come out right, and no input is refused.
+// page both come out right, and no input is refused. On Windows the bytes
+// are first read in the system's ANSI code page, as the host wrote them.
 std::u32string DecodeHostText(std::string_view bytes);
 
 // The same text as UTF-8, for font systems that take names in UTF-8.

@@ -16,9 +16,6 @@ namespace vxcl {
 
 namespace {
 
-// Hosts size text for a screen of 96 pixels per inch; each pixel prints as
-// one dot.
-constexpr int kScreenPixelsPerInch = 96;
 constexpr int kNormalWeight = 400;
 
 int Saturated(long long value) {
@@ -38,10 +35,11 @@ int MulDiv(int a, int b, int c) {
 }
 
 // The font's height field as sizing it in points makes it: the negated
-// character height, so negative sizes give a cell height.
-int HeightForPoints(int points) {
+// character height, so negative sizes give a cell height. Hosts size text
+// for their screen; each pixel prints as one dot.
+int HeightForPoints(int points, int screenPixelsPerInch) {
   return Saturated(
-      -static_cast<long long>(MulDiv(points, kScreenPixelsPerInch, 72)));
+      -static_cast<long long>(MulDiv(points, screenPixelsPerInch, 72)));
 }
 
 bool LowByteSet(int flag) { return (flag & 0xFF) != 0; }
@@ -56,10 +54,11 @@ bool WantsStyles(int quarters, const TrueTypeTextArgs& a) {
   return static_cast<std::int32_t>(sum) >= 1;
 }
 
-FontRequest RequestFor(const TrueTypeTextArgs& a, bool styled) {
+FontRequest RequestFor(const TrueTypeTextArgs& a, bool styled,
+                       int screenPixelsPerInch) {
   FontRequest request;
   request.faceName = HostTextAsUtf8(a.fontName ? a.fontName : "");
-  request.height = HeightForPoints(a.fontSize);
+  request.height = HeightForPoints(a.fontSize, screenPixelsPerInch);
   request.weight = kNormalWeight;
   if (!styled) return request;
   request.italic = LowByteSet(a.italic);
@@ -101,11 +100,18 @@ Window Unturned(int quarters, const Window& turned, int cellWidth,
 }
 
 // The text drawn turned counter-clockwise by `quarters`, as the pixels of
-// `window` in the turned text's plane. It is drawn unturned into the
-// window's counterpart and turned exactly, which gives the same pixels as
-// drawing with a turned font, clipping included.
+// `window` in the turned text's plane: with a turned font where the font
+// system has them, else drawn unturned into the window's counterpart and
+// turned exactly, which clips as a turned font would.
 OneBitBitmap DrawTurned(RasterFont& font, std::u32string_view text,
                         int quarters, TextExtent cell, const Window& window) {
+  if (quarters != 0 && font.TurnsText()) {
+    OneBitBitmap turned(static_cast<int>(window.right - window.left),
+                        static_cast<int>(window.bottom - window.top));
+    font.DrawTurned(text, quarters, static_cast<int>(-window.left),
+                    static_cast<int>(-window.top), turned);
+    return turned;
+  }
   const Window u = Unturned(quarters, window, cell.width, cell.height);
   OneBitBitmap unturned(static_cast<int>(u.right - u.left),
                         static_cast<int>(u.bottom - u.top));
@@ -160,7 +166,8 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
   // Plain rendering leaves out the turn as well as the styles.
   const bool styled = WantsStyles(quarters, args);
   if (!styled) quarters = 0;
-  const std::shared_ptr<RasterFont> font = fonts.Font(RequestFor(args, styled));
+  const std::shared_ptr<RasterFont> font =
+      fonts.Font(RequestFor(args, styled, fonts.ScreenPixelsPerInch()));
   const std::u32string text = DecodeHostText(args.text ? args.text : "");
   const TextExtent cell = font->Extent(text);
 

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "graphics/bitmap_rotation.h"
 #include "graphics/graphic_encoding.h"
@@ -221,6 +222,74 @@ TEST_F(TrueTypeTextTest, TurnsMoveTheGraphicSoItsCornerStaysAtXY) {
         Sized(turned, PaddedSide(turned.Width()), PaddedSide(turned.Height()));
     EXPECT_EQ(e.bitmap, expected) << c.rotation << "\n" << Picture(e.bitmap);
   }
+}
+
+// A font system that turns text itself (as Windows' does): each turned
+// drawing marks the turned cell's top-left corner and is recorded.
+class TurningFonts final : public FontRasterizer {
+ public:
+  struct Call {
+    int quarters, x, y, width, height;
+  };
+
+  std::shared_ptr<RasterFont> Font(const FontRequest&) override {
+    return std::make_shared<TurningFont>(*this);
+  }
+
+  std::vector<Call> calls;
+  int unturnedDraws = 0;
+
+ private:
+  struct TurningFont final : RasterFont {
+    explicit TurningFont(TurningFonts& owner) : owner(owner) {}
+    TextExtent Extent(std::u32string_view text) override {
+      return {10 * static_cast<int>(text.size()), 20};
+    }
+    void Draw(std::u32string_view, int, int, OneBitBitmap&) override {
+      ++owner.unturnedDraws;
+    }
+    bool TurnsText() const override { return true; }
+    void DrawTurned(std::u32string_view, int quarters, int x, int y,
+                    OneBitBitmap& target) override {
+      owner.calls.push_back({quarters, x, y, target.Width(), target.Height()});
+      if (x >= 0 && y >= 0 && x < target.Width() && y < target.Height())
+        target.SetDark(x, y, true);
+    }
+    TurningFonts& owner;
+  };
+};
+
+TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
+  TurningFonts turning;
+  // "ABC" is 30 x 20: a quarter turn makes it 20 x 30, padded 24 x 32.
+  ASSERT_EQ(TrueTypeText(job(), turning,
+                         {.rotation = 90, .x = 20.0, .y = 20.0, .text = "ABC"}),
+            1);
+  ASSERT_EQ(turning.calls.size(), 1u);
+  EXPECT_EQ(turning.calls[0].quarters, 1);
+  EXPECT_EQ(turning.calls[0].x, 0);
+  EXPECT_EQ(turning.calls[0].y, 0);
+  EXPECT_EQ(turning.calls[0].width, 24);
+  EXPECT_EQ(turning.calls[0].height, 32);
+  EXPECT_EQ(turning.unturnedDraws, 0);
+  Element e = Parse(Body());
+  EXPECT_EQ(Show(e.header), Show(B("<ESC>GB003004")));
+  EXPECT_EQ(e.v, 160 - 30);
+  EXPECT_TRUE(e.bitmap.IsDark(0, 0));
+
+  // A half turn at y 1 mm moves the text 12 rows above the label: they are
+  // cut, and the drawing starts above the window.
+  job().JobBody.clear();
+  ASSERT_EQ(TrueTypeText(job(), turning,
+                         {.rotation = 180, .x = 20.0, .y = 1.0, .text = "ABC"}),
+            1);
+  ASSERT_EQ(turning.calls.size(), 2u);
+  EXPECT_EQ(turning.calls[1].quarters, 2);
+  EXPECT_EQ(turning.calls[1].y, -12);  // 8 dots - 20 tall
+  EXPECT_EQ(turning.calls[1].height, 16);
+  e = Parse(Body());
+  EXPECT_EQ(e.v, 0);
+  EXPECT_FALSE(e.bitmap.IsDark(0, 0));
 }
 
 TEST_F(TrueTypeTextTest, OtherRotationsDrawUnturnedWithCodeSeven) {
