@@ -81,7 +81,8 @@ void PackRow(const LabelPicture* label, int y, int width,
   if (whole < label->dots.BytesPerRow() && 2 * whole < row.size())
     row[2 * whole] = static_cast<png_byte>(kDotPairs.of[dots[whole]] >> 8);
   const int left = std::clamp(label->labelLeft, 0, width);
-  const int right = std::clamp(label->labelLeft + label->labelWidth, left, width);
+  const int right =
+      std::clamp(label->labelLeft + label->labelWidth, left, width);
   for (int x = 0; x < left; ++x) SetUnprinted(row, x, kBeside);
   for (int x = right; x < width; ++x) SetUnprinted(row, x, kBeside);
   if (left == right) return;

@@ -113,7 +113,8 @@ void DrawFixedRatioBarcode(const ElementContext& context,
   }
   if (*type == 'G') {
     const Code128Values read = ReadCode128Data(data);
-    for (const std::string& p : read.problems) context.Warn("Code 128: " + p);
+    for (const std::string& fault : read.problems)
+      context.Warn("Code 128: " + fault);
     DrawBars(context.placement, Code128Pattern(read.values, module), 0, 0,
              *height);
     return;
