@@ -46,17 +46,4 @@ std::optional<char> Parameters::Char() {
   return c;
 }
 
-std::string_view Parameters::TakeRest() {
-  const std::string_view rest = rest_;
-  rest_ = {};
-  return rest;
-}
-
-std::string_view Parameters::TakeUntil(char c) {
-  const std::size_t at = rest_.find(c);
-  const std::string_view taken = rest_.substr(0, at);
-  rest_.remove_prefix(at == std::string_view::npos ? rest_.size() : at + 1);
-  return taken;
-}
-
 }  // namespace vxcl::preview

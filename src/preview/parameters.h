@@ -24,9 +24,6 @@ class Parameters {
   std::optional<char> Char();
   // Everything not read yet.
   std::string_view Rest() const { return rest_; }
-  std::string_view TakeRest();
-  // Everything up to the next `c` (not included; `c` itself is taken).
-  std::string_view TakeUntil(char c);
   bool AtEnd() const { return rest_.empty(); }
 
  private:

@@ -19,7 +19,6 @@ class Warnings {
   void Add(std::string message);
   // The kept messages, then one that counts those dropped.
   std::vector<std::string> All() const;
-  bool Empty() const { return kept_.empty(); }
 
  private:
   std::vector<std::string> kept_;

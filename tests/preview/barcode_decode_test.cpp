@@ -18,6 +18,9 @@ struct Case {
   std::string content;
 };
 
+// Tests are named by what each case shows.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
+
 class BarcodeDecoding : public JobTest,
                         public ::testing::WithParamInterface<Case> {};
 

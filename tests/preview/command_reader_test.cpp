@@ -46,6 +46,9 @@ struct Case {
   std::vector<std::string> tokens;
 };
 
+// Tests are named by what each case shows.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
+
 class ReaderCases : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ReaderCases, SplitsAsThePrinterReads) {

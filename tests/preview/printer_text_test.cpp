@@ -74,6 +74,9 @@ struct Case {
   std::size_t characters;
 };
 
+// Tests are named by what each case shows.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
+
 class CellCases : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CellCases, TextTakesItsCellsAndGaps) {
