@@ -412,8 +412,9 @@ VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 /* A job or command stream drawn as the printer would print it: a PNG
  * picture of the print head's width by the label's length, one pixel a
  * printer dot, printed dots black, the head beside the label light grey and
- * the label's edge blue. Text in the printer's fonts is drawn with installed
- * fonts of the same cell sizes; barcodes are drawn to be read by scanners.
+ * the label's edge light blue. Text in the printer's fonts is drawn with
+ * installed fonts of the same cell sizes; barcodes are drawn to be read by
+ * scanners.
  * Commands the preview does not know are skipped with a warning. The
  * preview is part of the Linux library; on Windows the three calls return
  * VXCL_PREVIEW_UNAVAILABLE. */

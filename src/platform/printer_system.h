@@ -36,8 +36,6 @@ struct LabelLayout {
   int labelWidthDots = 0;
   int labelLengthDots = 0;
   int labelLeftDots = 0;  // the media offset: where the label starts
-
-  friend bool operator==(const LabelLayout&, const LabelLayout&) = default;
 };
 
 // An open printer. Destroying it closes the printer.
