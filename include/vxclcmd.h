@@ -18,6 +18,10 @@
  *     A null string pointer is taken as the empty string.
  *   - One job at a time per process. A job start while a job is open drops
  *     the open job unsent.
+ *   - Calls from several threads take turns on one process-wide lock. Host
+ *     code that runs while PrnEnd, PrnCXCalibrate or PrnCTDefault wait for
+ *     the spooler may call the library again; the job being sent is already
+ *     closed then, so a job started there stays open.
  *
  * On 32-bit Windows every function uses the __stdcall convention.
  */

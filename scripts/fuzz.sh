@@ -1,30 +1,29 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the picture decoders and of the label preview
-# with clang-14, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-fuzz/, then runs each decoder for SECONDS seconds (default 30)
-# and the preview for PREVIEW_SECONDS (default 15) from its corpus in
-# fuzz/corpus/.
-# New inputs go to a scratch directory, so the corpus in the repository
-# stays as it is; a finding is saved in build-fuzz/ and fails the script.
+# Builds the fuzz targets in the sanitizer build (build-asan/: clang,
+# libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for
+# SECONDS seconds (default 30) from its corpus in fuzz/corpus/<target>/.
+# Name targets after SECONDS to run only those (default: all). New inputs go
+# to a scratch directory, so the corpus in the repository stays as it is; a
+# finding is saved in the build directory and fails the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds="${1:-30}"
-preview_seconds="${2:-15}"
-build="${VXCL_FUZZ_BUILD_DIR:-$root/build-fuzz}"
-sanitizers="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DCMAKE_CXX_FLAGS="$sanitizers" -DVXCL_BUILD_TESTS=OFF \
-  -DVXCL_BUILD_TOOLS=OFF -DVXCL_BUILD_FUZZ=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target pcx_fuzz bmp_fuzz preview_fuzz
-for target in pcx bmp preview; do
-  run_seconds="$seconds"
-  [ "$target" = preview ] && run_seconds="$preview_seconds"
+shift || true
+targets=("$@")
+if [[ ${#targets[@]} -eq 0 ]]; then
+  targets=(pcx bmp preview script code128 ean128 pdf417 data_matrix export_calls)
+fi
+build="${VXCL_FUZZ_BUILD_DIR:-$root/build-asan}"
+"$root/scripts/configure-sanitized.sh" "$build"
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/_fuzz}" >/dev/null
+source "$root/scripts/sanitizer-env.sh"
+for target in "${targets[@]}"; do
   scratch=$(mktemp -d)
   log="$build/${target}-fuzz.log"
-  echo "fuzzing the $target target for $run_seconds s"
-  if ! "$build/fuzz/${target}_fuzz" -max_total_time="$run_seconds" -timeout=20 \
-    -print_final_stats=1 -artifact_prefix="$build/${target}-" \
+  echo "fuzzing $target for $seconds s"
+  if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=20 \
+    -rss_limit_mb=4096 -print_final_stats=1 \
+    -artifact_prefix="$build/${target}-" \
     "$scratch" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     cat "$log"
     rm -rf "$scratch"

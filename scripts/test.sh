@@ -8,10 +8,10 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXCL_BUILD_BENC
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 300
-# A short fuzz run of the picture decoders and the preview (a clang build
-# in build-fuzz/).
-"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-30}" \
-  "${VXCL_FUZZ_PREVIEW_SECONDS:-15}"
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (a clang build in build-asan/), then a short run of every fuzz target.
+"$root/scripts/sanitize.sh"
+"$root/scripts/fuzz.sh" "${VXCL_FUZZ_SECONDS:-10}"
 
 # The Windows DLL, cross-built and checked under Wine (VXCL_SKIP_WINDOWS=1
 # leaves it out).

@@ -1,9 +1,10 @@
-// The only door between the C interface and the library's C++: nothing
-// thrown inside a call may leave it.
+// The only door between the C interface and the library's C++: every call
+// takes the library's lock, and nothing thrown inside a call may leave it.
 #ifndef VXCL_EXPORTS_EXPORT_GUARD_H
 #define VXCL_EXPORTS_EXPORT_GUARD_H
 
 #include <exception>
+#include <mutex>
 #include <new>
 
 #include "job/last_error.h"
@@ -11,10 +12,22 @@
 
 namespace vxcl {
 
-// Runs `body`; any exception is recorded for VxclLastError, `onFailure`
-// restores a consistent state, and `failureCode` is returned.
+// One lock for the whole process, held for the whole of every call. Calls
+// from several host threads take turns, so none sees the job half-changed.
+// It is recursive: host code that a submission's wait runs (an event
+// handler on the calling thread) may call the library again.
+std::recursive_mutex& ExportLock() noexcept;
+
+// Runs `body` under the lock; any exception is recorded for VxclLastError,
+// `onFailure` restores a consistent state, and `failureCode` is returned.
 template <class Body, class OnFailure>
 int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
+  std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
+  try {
+    lock.lock();
+  } catch (...) {
+    return failureCode;  // not even the last error may be touched unlocked
+  }
   try {
     return body();
   } catch (const std::bad_alloc&) {

@@ -51,12 +51,14 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char* name, int index,
 }
 
 VXCL_API int VXCL_CALL VxclLastError(char* buffer, int capacity) {
-  // A message that cannot be converted is given as it is stored.
-  try {
-    return CopyText(MessageForHost(LastErrorMessage()), buffer, capacity);
-  } catch (...) {
-    return CopyText(LastErrorMessage(), buffer, capacity);
-  }
+  return Guarded(0, [&] {
+    // A message that cannot be converted is given as it is stored.
+    try {
+      return CopyText(MessageForHost(LastErrorMessage()), buffer, capacity);
+    } catch (...) {
+      return CopyText(LastErrorMessage(), buffer, capacity);
+    }
+  });
 }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
 #include "job/job_end.h"
 
+#include <utility>
+
 #include "job/commands.h"
 #include "job/errors.h"
 #include "job/last_error.h"
@@ -47,26 +49,33 @@ int SetCutter(JobState& job, int cutCount, int eSeriesCount, int eSeriesFlag) {
 int EndJob(JobState& job, const Platform& platform) {
   if (!job.JobOpen) return kNoJob;
 
-  // Whatever happens below, the job ends closed.
+  // Until the submission, whatever happens closes the job.
   struct CloseJob {
     JobState& job;
     ~CloseJob() { job.ResetJob(); }
-  } closeJob{job};
-
-  if (job.QuantityCommand.empty()) return kNoQuantity;
-  std::string stream;
-  stream.reserve(job.JobHeader.size() + job.JobBody.size() +
-                 job.CutCommand.size() + job.QuantityCommand.size() + 3);
-  stream += job.JobHeader;
-  stream += job.JobBody;
-  stream += job.CutCommand;
-  stream += job.QuantityCommand;
-  stream += std::string{ESC, 'Z', ETX};
-  const std::string document = job.PrinterName + " Job";
-  const LabelLayout label{job.DotsPerMm, job.MaxWidthDots, job.LabelWidthDots,
-                          job.LabelHeightDots, job.MediaOffsetDots};
+  };
+  std::string printer, document, stream;
+  LabelLayout label{};
+  {
+    CloseJob closeJob{job};
+    if (job.QuantityCommand.empty()) return kNoQuantity;
+    stream.reserve(job.JobHeader.size() + job.JobBody.size() +
+                   job.CutCommand.size() + job.QuantityCommand.size() + 3);
+    stream += job.JobHeader;
+    stream += job.JobBody;
+    stream += job.CutCommand;
+    stream += job.QuantityCommand;
+    stream += std::string{ESC, 'Z', ETX};
+    printer = job.PrinterName;
+    document = job.PrinterName + " Job";
+    label = LabelLayout{job.DotsPerMm, job.MaxWidthDots, job.LabelWidthDots,
+                        job.LabelHeightDots, job.MediaOffsetDots};
+  }
+  // The job is closed before the submission waits: host code run by that
+  // wait may start the next job, and that job must survive this call. The
+  // submission works on its own copies.
   try {
-    return RawJob(platform, job.PrinterName, document, stream, &label);
+    return RawJob(platform, std::move(printer), document, stream, &label);
   } catch (const ERAWPrintError& error) {
     RecordLastError(error.what());
     return error.code();

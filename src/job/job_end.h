@@ -17,10 +17,11 @@ int SetQuantity(JobState& job, int quantity);
 // PrnCutter: 0, 1 or 6.
 int SetCutter(JobState& job, int cutCount, int eSeriesCount, int eSeriesFlag);
 
-// PrnEnd: joins header, body, cut and quantity, submits them and closes the
-// job. Returns 0, 5 (no quantity: nothing sent), or the submission's code;
-// a failed submission's message is kept for VxclLastError and the job is
-// closed all the same.
+// PrnEnd: joins header, body, cut and quantity, closes the job, then submits
+// the joined stream (so a job started by host code during the submission's
+// wait stays open). Returns 0, 5 (no quantity: nothing sent), or the
+// submission's code; a failed submission's message is kept for
+// VxclLastError.
 int EndJob(JobState& job, const Platform& platform);
 
 }  // namespace vxcl

@@ -1,5 +1,7 @@
 #include "models/maintenance_job.h"
 
+#include <utility>
+
 #include "job/errors.h"
 #include "job/last_error.h"
 #include "job/printer_lookup.h"
@@ -39,17 +41,16 @@ int MaintenanceJob::LookUp(const char* printerName, ResolutionTest test) {
 }
 
 int MaintenanceJob::Submit(std::string_view stream, const CheckCode& settings) {
-  const std::string document = job_.PrinterName + " Job";
+  std::string printer = job_.PrinterName;
+  const std::string document = printer + " Job";
+  // The label job in progress is dropped before the submission waits, so a
+  // job that host code starts during that wait survives this call.
   submitted_ = true;
-  // Whatever the submission does, the label job in progress is dropped.
-  struct ResetJobAfter {
-    JobState& job;
-    ~ResetJobAfter() { job.ResetJob(); }
-  } resetJob{job_};
+  job_.ResetJob();
 
   int sent;
   try {
-    sent = RawJob(platform_, job_.PrinterName, document, stream);
+    sent = RawJob(platform_, std::move(printer), document, stream);
   } catch (const ERAWPrintError& error) {
     RecordLastError(error.what());
     sent = error.code();

@@ -34,8 +34,9 @@ class MaintenanceJob {
   // message then goes to VxclLastError), 4 when the resolution test fails.
   int LookUp(const char* printerName, ResolutionTest test);
 
-  // Submits `stream` to PrinterName under PrinterName + " Job", then resets
-  // the job, also when the submission fails. Returns the submission's code
+  // Resets the job, then submits `stream` to PrinterName under PrinterName
+  // + " Job" (a job started by host code during the submission's wait stays
+  // open). Returns the submission's code
   // when it is not 1 (a failure's message goes to VxclLastError), else the
   // settings' result.
   int Submit(std::string_view stream, const CheckCode& settings);

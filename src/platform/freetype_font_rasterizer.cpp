@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 #include FT_SIZES_H
@@ -28,6 +29,9 @@ constexpr std::size_t kMaxCachedMatches = 64;
 constexpr std::size_t kMaxCachedFonts = 32;
 constexpr std::size_t kMaxCachedFaces = 16;
 constexpr std::size_t kMaxCachedGlyphs = 4096;
+// Drawn glyphs of a font keep at most about this many bytes of pixels: at
+// large sizes one glyph takes megabytes.
+constexpr std::size_t kMaxCachedGlyphBytes = std::size_t{64} << 20;
 constexpr long kMaxPixelsPerEm = 32767;
 // Windows' size for a font whose height is left to the font system.
 constexpr long kDefaultPixelsPerEm = 16;
@@ -194,6 +198,13 @@ class FreeTypeFont final : public RasterFont {
     const long long baseline = static_cast<long long>(y) + ascent_;
     long long pen = x;
     for (const char32_t c : text) {
+      // A glyph that misses the target is not drawn at all: at huge sizes
+      // drawing one takes seconds and gigabytes, for pixels that would be
+      // dropped.
+      if (!Reaches(c, pen, baseline, target)) {
+        pen += Measured(c).advance;
+        continue;
+      }
       const Glyph& g = Drawn(c);
       const long long left = pen + g.left, top = baseline - g.top;
       if (left < target.Width() && left + g.width > 0 &&
@@ -280,13 +291,51 @@ class FreeTypeFont final : public RasterFont {
   Glyph& Measured(char32_t c) {
     if (const auto found = glyphs_.find(c); found != glyphs_.end())
       return found->second;
-    if (glyphs_.size() >= kMaxCachedGlyphs) glyphs_.clear();
+    if (glyphs_.size() >= kMaxCachedGlyphs) ForgetGlyphs();
     Glyph glyph;
     glyph.advance = RoundedPixels(Loaded(c)->advance.x);
     return glyphs_.emplace(c, std::move(glyph)).first->second;
   }
 
+  // Whether any pixel of `c`, drawn at `pen` on `baseline`, can fall inside
+  // the target. Before a glyph is drawn its outline's control box (which
+  // holds every pixel the outline sets) answers.
+  bool Reaches(char32_t c, long long pen, long long baseline,
+               const OneBitBitmap& target) {
+    long long left, top, right, bottom;  // pixels, top and bottom upwards
+    const Glyph& g = Measured(c);
+    if (g.drawn) {
+      left = g.left;
+      right = static_cast<long long>(g.left) + g.width;
+      top = g.top;
+      bottom = static_cast<long long>(g.top) - g.rows;
+    } else {
+      FT_GlyphSlot slot = Loaded(c);
+      if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        FT_BBox box;
+        FT_Outline_Get_CBox(&slot->outline, &box);
+        left = box.xMin >> 6;
+        right = (box.xMax + 63) >> 6;
+        top = (box.yMax + 63) >> 6;
+        bottom = box.yMin >> 6;
+      } else {
+        left = slot->bitmap_left;
+        right = left + slot->bitmap.width;
+        top = slot->bitmap_top;
+        bottom = top - slot->bitmap.rows;
+      }
+    }
+    return pen + left < target.Width() && pen + right > 0 &&
+           baseline - top < target.Height() && baseline - bottom > 0;
+  }
+
+  void ForgetGlyphs() {
+    glyphs_.clear();
+    glyphBytes_ = 0;
+  }
+
   const Glyph& Drawn(char32_t c) {
+    if (glyphBytes_ > kMaxCachedGlyphBytes) ForgetGlyphs();
     Glyph& glyph = Measured(c);
     if (glyph.drawn) return glyph;
     FT_GlyphSlot slot = Loaded(c);
@@ -295,6 +344,7 @@ class FreeTypeFont final : public RasterFont {
       throw FontError("a glyph of the font could not be drawn");
     CopyPixels(slot, glyph);
     glyph.drawn = true;
+    glyphBytes_ += glyph.bits.size();
     return glyph;
   }
 
@@ -348,6 +398,7 @@ class FreeTypeFont final : public RasterFont {
   int underlineTop_ = 0, underlineThickness_ = 1;  // from the baseline down
   int strikeTop_ = 0, strikeThickness_ = 1;        // from the baseline up
   std::unordered_map<char32_t, Glyph> glyphs_;
+  std::size_t glyphBytes_ = 0;  // pixels of the drawn glyphs in glyphs_
 };
 
 using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;

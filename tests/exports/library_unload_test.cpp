@@ -25,7 +25,8 @@ TEST(LibraryUnload, OpenJobIsDroppedAndStateStartsFresh) {
   {
     Library lib;
     ASSERT_NE(lib.handle, nullptr) << dlerror();
-    ASSERT_EQ(lib.Get<Add>("VxclAddVirtualPrinter")("Unload", 203, 104, 1000), 1);
+    ASSERT_EQ(lib.Get<Add>("VxclAddVirtualPrinter")("Unload", 203, 104, 1000),
+              1);
     ASSERT_EQ(lib.Get<Init>("PrnInit")("Unload", 3, 4, 100.0, 50.0, 0.0), 1);
     ASSERT_EQ(lib.Get<Qty>("PrnQty")(1), 1);
     EXPECT_EQ(lib.Get<Count>("VxclVirtualJobCount")("Unload"), 0);

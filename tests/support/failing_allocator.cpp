@@ -7,6 +7,7 @@
 namespace {
 // Negative: allocations never fail.
 std::atomic<long> allowedAllocations{-1};
+std::atomic<long> liveAllocations{0};
 }  // namespace
 
 void* operator new(std::size_t size) {
@@ -15,12 +16,18 @@ void* operator new(std::size_t size) {
     if (allowed == 0) throw std::bad_alloc();
     if (allowedAllocations.compare_exchange_weak(allowed, allowed - 1)) break;
   }
-  if (void* p = std::malloc(size ? size : 1)) return p;
+  if (void* p = std::malloc(size ? size : 1)) {
+    ++liveAllocations;
+    return p;
+  }
   throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  if (p) --liveAllocations;
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace vxcl::test {
 
@@ -29,5 +36,7 @@ FailingAllocations::FailingAllocations(long allowed) {
 }
 
 FailingAllocations::~FailingAllocations() { allowedAllocations = -1; }
+
+long LiveAllocations() { return liveAllocations.load(); }
 
 }  // namespace vxcl::test

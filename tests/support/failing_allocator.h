@@ -15,6 +15,10 @@ class FailingAllocations {
   FailingAllocations& operator=(const FailingAllocations&) = delete;
 };
 
+// Blocks allocated by operator new and not yet deleted, process-wide: a
+// count that grows from one round of the same work to the next is a leak.
+long LiveAllocations();
+
 }  // namespace vxcl::test
 
 #endif

@@ -4,6 +4,7 @@
 
 #include <ft2build.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "graphics/bitmap_rotation.h"
 #include "support/graphic_element.h"
+#include "support/heap_usage.h"
 #include "support/job_fixture.h"
 #include "support/pictures.h"
 #include "vxclcmd.h"
@@ -327,6 +329,45 @@ TEST_F(FreeTypeTextTest, HugeSizesAreRefusedBeforeAnythingIsDrawn) {
   EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 24, 0, 0, 0, 0, 0, 0, 0,
                             0.0, "A"),
             1);
+}
+
+// The peak of the process's resident memory, in MiB.
+long PeakResidentMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
+}
+
+// Glyphs that fall wholly outside the bitmap are not drawn at all: at the
+// largest size one glyph alone would take over 100 MiB and a good part of a
+// second, for pixels that are dropped.
+TEST_F(FreeTypeTextTest, GlyphsOutsideTheBitmapAreNeverDrawn) {
+  const auto font = fonts.Font({.faceName = "DejaVu Sans", .height = -32767});
+  OneBitBitmap target(8, 8);
+  const long before = PeakResidentMiB();
+  font->Draw(U"ABC", -200000, -200000, target);
+  EXPECT_LT(PeakResidentMiB() - before, 64);
+  EXPECT_EQ(InkOf(target).count, 0);
+  // Huge text turned wholly off the label keeps nothing, and the call adds
+  // its empty graphic.
+  OpenJob();
+  EXPECT_EQ(PrnTrueTypeFont(180, 0.0, 0.0, "DejaVu Sans", 0, 999999, 1000000, 0,
+                            0, 0, 0, 0, 0.0, "ABC"),
+            1);
+  EXPECT_EQ(InkOf(test::ParseGraphicElement(Body()).bitmap).count, 0);
+  EXPECT_LT(PeakResidentMiB() - before, 64);
+}
+
+// Drawn glyphs stay cached, but large ones not without bound: twenty
+// capitals of about 9 MiB each leave well under 100 MiB behind.
+TEST_F(FreeTypeTextTest, CachedGlyphPixelsStayBounded) {
+  const auto font = fonts.Font({.faceName = "DejaVu Sans", .height = -12000});
+  OneBitBitmap target(12000, 14000);
+  const std::size_t before = test::HeapBytesInUse();
+  for (char32_t c = U'A'; c < U'A' + 20; ++c)
+    font->Draw(std::u32string_view(&c, 1), 0, 0, target);
+  EXPECT_TRUE(target.IsDark(6000, 7000)) << "the glyphs reach the bitmap";
+  EXPECT_LT(test::HeapBytesInUse() - before, std::size_t{100} << 20);
 }
 
 }  // namespace
