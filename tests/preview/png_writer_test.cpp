@@ -3,6 +3,7 @@
 #include "preview/png_writer.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -82,7 +83,8 @@ TEST(PngWriter, SaysWhyAFileCannotBeWritten) {
 }
 
 TEST(PngWriter, WritesTheBytesWhole) {
-  const auto path = std::filesystem::temp_directory_path() / "vxcl_png_test";
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("vxcl_png_test_" + std::to_string(::getpid()));
   const std::string bytes("\x89PNG\0\x1b", 6);
   preview::WriteFile(path.string(), bytes);
   std::ifstream in(path, std::ios::binary);

@@ -1,6 +1,7 @@
 // The preview's C interface: a virtual printer's job or any stream drawn
 // to a PNG file, with result codes, the last error and the warnings.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,10 @@ class PreviewExports : public JobTest {
  protected:
   void SetUp() override {
     JobTest::SetUp();
-    dir_ = fs::temp_directory_path() / "vxcl_preview_exports";
+    // Tests run side by side in separate processes: one folder each.
+    dir_ = fs::temp_directory_path() /
+           ("vxcl_preview_exports_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
