@@ -408,8 +408,53 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
  * returns its full length in that encoding; 0 when no error was raised since
- * the last job start, maintenance job or VxclPrinterMetrics. */
+ * the last job start, maintenance job, VxclPrinterMetrics or preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
+
+/* Extensions: label preview. --------------------------------------------- */
+
+/* A job or command stream drawn as the printer would print it: a PNG
+ * picture of the print head's width by the label's length, one pixel a
+ * printer dot, printed dots black, the head beside the label light grey and
+ * the label's edge light blue. Text in the printer's fonts is drawn with
+ * installed fonts of the same cell sizes; barcodes are drawn to be read by
+ * scanners.
+ * Commands the preview does not know are skipped with a warning. The
+ * preview is part of the Linux library; on Windows the three calls return
+ * VXCL_PREVIEW_UNAVAILABLE. */
+#define VXCL_PREVIEW_PATH 160         /* the PNG file name is null or empty */
+#define VXCL_PREVIEW_SIZE 161         /* resolution, head width or label size
+                                         out of range, or a picture larger
+                                         than the preview draws */
+#define VXCL_PREVIEW_WRITE 162        /* the PNG could not be written; see
+                                         VxclLastError */
+#define VXCL_PREVIEW_UNAVAILABLE 163  /* this build has no preview */
+
+/* Draws job `index` (0 = first received) of virtual printer `name` into the
+ * PNG file pngPath, with the printer's resolution and head width and the
+ * job's label size and place. Returns 1 written, 0 no such printer or job,
+ * 31, 160, 161, 162 or 163. */
+VXCL_API int VXCL_CALL VxclVirtualJobPreview(const char *name, int index,
+                                             const char *pngPath);
+
+/* Draws `length` bytes of any command stream into pngPath, for a printer of
+ * dotsPerInch with a print head headWidthMm wide. labelWidthMm 0 is the
+ * whole head; a label narrower than the head lies at the head's far edge,
+ * or centred when the stream sets a label size ("A1", as CX208 and CT400
+ * jobs do). labelLengthMm 0 takes the length from the stream's "A1", else
+ * from what is drawn (whole millimetres, at least 10). Several labels in
+ * the stream are drawn one under the other. Returns 1, 31, 160, 161, 162
+ * or 163. */
+VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char *stream,
+                                         int length, int dotsPerInch,
+                                         double headWidthMm,
+                                         double labelWidthMm,
+                                         double labelLengthMm,
+                                         const char *pngPath);
+
+/* Copies the warnings of the last preview, one a line, zero-terminated and
+ * truncated to fit (UTF-8), and returns their full length (0: none). */
+VXCL_API int VXCL_CALL VxclPreviewWarnings(char *buffer, int capacity);
 
 /* Extensions: the printers the library sees. ----------------------------- */
 

@@ -55,6 +55,7 @@ int EndJob(JobState& job, const Platform& platform) {
     ~CloseJob() { job.ResetJob(); }
   };
   std::string printer, document, stream;
+  LabelLayout label{};
   {
     CloseJob closeJob{job};
     if (job.QuantityCommand.empty()) return kNoQuantity;
@@ -67,12 +68,14 @@ int EndJob(JobState& job, const Platform& platform) {
     stream += std::string{ESC, 'Z', ETX};
     printer = job.PrinterName;
     document = job.PrinterName + " Job";
+    label = LabelLayout{job.DotsPerMm, job.MaxWidthDots, job.LabelWidthDots,
+                        job.LabelHeightDots, job.MediaOffsetDots};
   }
   // The job is closed before the submission waits: host code run by that
   // wait may start the next job, and that job must survive this call. The
   // submission works on its own copies.
   try {
-    return RawJob(platform, std::move(printer), document, stream);
+    return RawJob(platform, std::move(printer), document, stream, &label);
   } catch (const ERAWPrintError& error) {
     RecordLastError(error.what());
     return error.code();

@@ -68,7 +68,8 @@ std::string GetDefaultPrinterName(PrinterSystem& printers) {
 }
 
 int RawJob(const Platform& platform, std::string printer,
-           std::string_view document, std::string_view data) {
+           std::string_view document, std::string_view data,
+           const LabelLayout* label) {
   int result = kRawJobSent;
   if (printer.empty()) {
     printer = GetDefaultPrinterName(*platform.printers);
@@ -101,6 +102,7 @@ int RawJob(const Platform& platform, std::string printer,
       failure = kRawJobStartDocFailed;
     } else {
       std::size_t written = 0;
+      if (label) handle->DescribeLabel(*label);
       if (!Succeeds([&] { return handle->Write(data, written); }))
         failure = kRawJobWriteFailed;
       else if (written < length)

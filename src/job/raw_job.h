@@ -28,9 +28,11 @@ std::string GetDefaultPrinterName(PrinterSystem& printers);
 // host events for a second. An empty printer name means the default printer
 // (result 144). Returns 1 or 144; a failing step throws ERAWPrintError
 // carrying its code (145 to 150), after the page and document were ended
-// and the printer closed.
+// and the printer closed. A label job passes its label's layout, which the
+// printer is told before the data.
 int RawJob(const Platform& platform, std::string printer,
-           std::string_view document, std::string_view data);
+           std::string_view document, std::string_view data,
+           const LabelLayout* label = nullptr);
 
 }  // namespace vxcl
 

@@ -27,6 +27,17 @@ struct DeviceCaps {
   int printableHeightMm = 0;  // whole millimetres
 };
 
+// Where a label job's label lies on the print head, in printer dots, for
+// printers that draw what they receive (virtual printers keep it for the
+// label preview).
+struct LabelLayout {
+  int dotsPerMm = 0;
+  int headWidthDots = 0;  // the widest printable line
+  int labelWidthDots = 0;
+  int labelLengthDots = 0;
+  int labelLeftDots = 0;  // the media offset: where the label starts
+};
+
 // An open printer. Destroying it closes the printer.
 class Printer {
  public:
@@ -48,6 +59,8 @@ class Printer {
   virtual bool Write(std::string_view bytes, std::size_t& written) = 0;
   virtual bool EndPage() = 0;
   virtual bool EndDocument() = 0;
+  // Told, before the document's data, where the label of a label job lies.
+  virtual void DescribeLabel(const LabelLayout&) {}
 
   // A spooler settles for a second after a submission; an in-process
   // printer has nothing to wait for.

@@ -32,8 +32,11 @@ class VirtualPrinter final : public Printer {
   std::optional<int> QueuedJobCount() override { return 0; }
 
   bool StartDocument(std::string_view documentName) override {
-    pending_ = VirtualJob{std::string(documentName), {}};
+    pending_ = VirtualJob{std::string(documentName), {}, std::nullopt};
     return true;
+  }
+  void DescribeLabel(const LabelLayout& label) override {
+    pending_.label = label;
   }
   bool StartPage() override { return true; }
   bool Write(std::string_view bytes, std::size_t& written) override {

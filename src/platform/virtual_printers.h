@@ -16,6 +16,7 @@ namespace vxcl {
 struct VirtualJob {
   std::string documentName;
   std::string bytes;
+  std::optional<LabelLayout> label;  // the label of a label job
 };
 
 class VirtualPrinterSystem final : public PrinterSystem {

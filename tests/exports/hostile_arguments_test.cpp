@@ -65,7 +65,8 @@ class ArgumentSource {
       return &hostile_;
     } else if constexpr (std::is_same_v<T, char*>) {
       return hit ? nullptr : text_;
-    } else if constexpr (std::is_same_v<T, unsigned char*>) {
+    } else if constexpr (std::is_same_v<T, unsigned char*> ||
+                         std::is_same_v<T, const unsigned char*>) {
       return hit ? nullptr : bytes_;
     } else if constexpr (std::is_same_v<T, int*>) {
       return hit ? nullptr : &ints_[i % 16];
@@ -201,6 +202,14 @@ const std::map<std::string, int, std::less<>> kExpected = {
     {"VxclVirtualJobName argument 1 1 MiB", -1},
     {"VxclVirtualJobName argument 3 null", 6},
     {"VxclLastError argument 1 null", 0},
+    {"VxclVirtualJobPreview argument 1 null", 0},
+    {"VxclVirtualJobPreview argument 1 1 MiB", 0},
+    {"VxclVirtualJobPreview argument 3 null", 160},
+    {"VxclVirtualJobPreview argument 3 1 MiB", 162},  // no such file name
+    {"VxclPreviewStream argument 1 null", 161},
+    {"VxclPreviewStream argument 7 null", 160},
+    {"VxclPreviewStream argument 7 1 MiB", 161},  // 1 dpi: no canvas
+    {"VxclPreviewWarnings argument 1 null", 0},
     {"VxclPrinterName argument 2 null", 3},  // "VP2"
     {"VxclPrinterMetrics argument 1 null", 0},
     {"VxclPrinterMetrics argument 1 1 MiB", 0},
@@ -210,8 +219,8 @@ const std::map<std::string, int, std::less<>> kExpected = {
 };
 
 bool IsRefusal(int result) {
-  for (int code :
-       {-1, 0, 2, 3, 4, 31, 40, 41, 42, 43, 48, 49, 50, 51, 102, 116})
+  for (int code : {-1, 0, 2, 3, 4, 31, 40, 41, 42, 43, 48, 49, 50, 51, 102, 116,
+                   160, 161, 162})
     if (result == code) return true;
   return false;
 }

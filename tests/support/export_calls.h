@@ -45,6 +45,9 @@ namespace vxcl::test {
   X(VxclVirtualJob)             \
   X(VxclVirtualJobName)         \
   X(VxclLastError)              \
+  X(VxclVirtualJobPreview)      \
+  X(VxclPreviewStream)          \
+  X(VxclPreviewWarnings)        \
   X(VxclPrinterCount)           \
   X(VxclPrinterName)            \
   X(VxclPrinterMetrics)

@@ -157,6 +157,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),
       VXL_ROW(PrnEnd),
+      // Label preview: a script can draw the jobs it sent.
+      VXL_ROW(VxclVirtualJobPreview),
   };
   return table;
 }
@@ -169,7 +171,7 @@ const ExportSignature* FindExport(std::string_view name) {
 
 bool TakesPrinterName(std::string_view name) {
   return name.starts_with("PrnInit") || name == "PrnCXCalibrate" ||
-         name == "PrnCTDefault";
+         name == "PrnCTDefault" || name == "VxclVirtualJobPreview";
 }
 
 }  // namespace vxlabel

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "dump.h"
+#include "preview_command.h"
 #include "printers_command.h"
 #include "run_command.h"
 
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
       "no --printer is given: 203:104:1000)");
   auto* outOption = runCommand->add_option(
       "--out", "Write each job a virtual printer receives to DIR/<n>.prn");
+  auto* previewOption = runCommand->add_option(
+      "--preview", "Draw each job a virtual printer receives to DIR/<n>.png");
 
   std::string dumpFile;
   auto* dumpCommand =
@@ -52,6 +55,29 @@ int main(int argc, char** argv) {
   dumpCommand->add_option("file", dumpFile, "A saved command stream")
       ->required()
       ->check(CLI::ExistingFile);
+
+  vxlabel::PreviewOptions preview;
+  auto* previewCommand = app.add_subcommand(
+      "preview", "Draw a saved command stream as a PNG picture");
+  previewCommand->add_option("file", preview.stream, "A saved command stream")
+      ->required()
+      ->check(CLI::ExistingFile);
+  previewCommand->add_option("-o,--output", preview.png, "The PNG to write")
+      ->required();
+  previewCommand
+      ->add_option("--dpi", preview.dotsPerInch,
+                   "The printer's resolution (default 203)")
+      ->check(CLI::PositiveNumber);
+  previewCommand
+      ->add_option("--head-width-mm", preview.headWidthMm,
+                   "The print head's width (default 104)")
+      ->check(CLI::PositiveNumber);
+  previewCommand->add_option("--label-width-mm", preview.labelWidthMm,
+                             "The label's width (default: the whole head)");
+  previewCommand->add_option(
+      "--label-height-mm", preview.labelLengthMm,
+      "The label's length (default: the stream's label size, else what is "
+      "drawn)");
 
   auto* printersCommand = app.add_subcommand(
       "printers",
@@ -61,10 +87,13 @@ int main(int argc, char** argv) {
   CLI11_PARSE(app, argc, argv);
 
   if (*dumpCommand) return Dump(dumpFile);
+  if (*previewCommand)
+    return vxlabel::PreviewFile(preview, std::cout, std::cerr);
   if (*printersCommand) return vxlabel::ListPrinters(std::cout, std::cerr);
 
   if (*printerOption) run.printer = printerOption->as<std::string>();
   if (*outOption) run.outDir = outOption->as<std::string>();
+  if (*previewOption) run.previewDir = previewOption->as<std::string>();
   if (*virtualOption) {
     run.virtualPrinter = vxlabel::ParseVirtualMetrics(virtualSpec);
     if (!run.virtualPrinter) {

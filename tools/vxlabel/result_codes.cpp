@@ -15,6 +15,7 @@ struct Row {
 constexpr Row kCodes[] = {
     {0, "PrnUCC128", "no job is open, or the data is not 17 bytes long", true},
     {0, "PrnCXCalibrate PrnCTDefault", "printer not found; nothing sent", true},
+    {0, "VxclVirtualJobPreview", "no such printer or job; nothing drawn", true},
     {0, "", "no job is open; nothing was done", true},
     {1, "", "success", false},
     {2, "", "another job start is in progress", true},
@@ -116,6 +117,12 @@ constexpr Row kCodes[] = {
     {148, "", "fewer bytes were written than the data holds", true},
     {149, "", "the spooler refused to end the page", true},
     {150, "", "the spooler refused to end the document", true},
+    {160, "", "the PNG file name is null or empty; nothing drawn", true},
+    {161, "",
+     "resolution, head width or label size out of range, or the picture "
+     "too large; nothing drawn",
+     true},
+    {162, "", "the PNG could not be written (see VxclLastError)", true},
     {256, "PrnCTDefault", "setting 1 not 0..4; 2 used", false},
     {257, "PrnCTDefault", "setting 2 not 0..2; 0 used", false},
     {258, "PrnCTDefault", "setting 3 not 0..1; 0 used", false},

@@ -9,6 +9,7 @@
 
 #include "dump.h"
 #include "export_table.h"
+#include "preview_command.h"
 #include "result_codes.h"
 #include "script.h"
 #include "vxclcmd.h"
@@ -64,6 +65,25 @@ std::vector<std::string> PrinterNames(const std::vector<Call>& calls) {
   return names;
 }
 
+// Draws a received job to DIR/<n>.png; false when that failed.
+bool PreviewJob(const std::string& printer, int index, int number,
+                const std::string& dir, std::ostream& out, std::ostream& err) {
+  std::filesystem::create_directories(dir);
+  const std::string path =
+      (std::filesystem::path(dir) / (std::to_string(number) + ".png")).string();
+  const int result =
+      VxclVirtualJobPreview(printer.c_str(), index, path.c_str());
+  if (result != 1) {
+    err << "cannot draw " << path << ": " << result << " ("
+        << MeaningOf("VxclVirtualJobPreview", result).text << ") "
+        << LastError() << "\n";
+    return false;
+  }
+  out << "  drawn to " << path << "\n";
+  ShowPreviewWarnings(out);
+  return true;
+}
+
 }  // namespace
 
 std::optional<VirtualMetrics> ParseVirtualMetrics(const std::string& text) {
@@ -80,6 +100,11 @@ std::optional<VirtualMetrics> ParseVirtualMetrics(const std::string& text) {
 }
 
 int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
+  if (options.previewDir && !options.virtualPrinter) {
+    err << "--preview draws the jobs of virtual printers: leave out --printer "
+           "or add --virtual\n";
+    return 2;
+  }
   std::vector<Call> calls;
   try {
     calls = ParseScript(ReadFile(options.script));
@@ -131,10 +156,11 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
     shownError = message;
   }
 
-  int written = 0;
+  int received = 0;
   for (const std::string& printer : virtualPrinters) {
     const int jobs = VxclVirtualJobCount(printer.c_str());
     for (int i = 0; i < jobs; ++i) {
+      ++received;
       const std::string bytes = VirtualJob(printer, i);
       out << "printer \"" << printer << "\" received \""
           << VirtualJobName(printer, i) << "\" (" << bytes.size()
@@ -144,7 +170,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
       if (options.outDir) {
         std::filesystem::create_directories(*options.outDir);
         const auto path = std::filesystem::path(*options.outDir) /
-                          (std::to_string(++written) + ".prn");
+                          (std::to_string(received) + ".prn");
         std::ofstream file(path, std::ios::binary);
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!file) {
@@ -153,6 +179,9 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
         }
         out << "  written to " << path.string() << "\n";
       }
+      if (options.previewDir &&
+          !PreviewJob(printer, i, received, *options.previewDir, out, err))
+        return 2;
     }
   }
   return refused ? 1 : 0;

@@ -19,6 +19,7 @@ struct RunOptions {
   std::optional<std::string> printer;            // replaces the script's names
   std::optional<VirtualMetrics> virtualPrinter;  // print to virtual printers
   std::optional<std::string> outDir;             // where received jobs go
+  std::optional<std::string> previewDir;         // where their pictures go
 };
 
 // Parses "DPI:WIDTH_MM:HEIGHT_MM"; nullopt when malformed.
