@@ -1,7 +1,8 @@
 #include "preview/command_reader.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "job/byte_notation.h"
 
 namespace vxcl::preview {
 
@@ -142,32 +143,7 @@ Token CommandReader::Next() {
 }
 
 std::string Shown(std::string_view bytes, std::size_t limit) {
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size() && i < limit; ++i) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    switch (c) {
-      case 0x00:
-        out += "<NUL>";
-        break;
-      case 0x02:
-        out += "<STX>";
-        break;
-      case 0x03:
-        out += "<ETX>";
-        break;
-      case 0x1b:
-        out += "<ESC>";
-        break;
-      default:
-        if (c < 0x20 || c >= 0x7f) {
-          char tag[8];
-          std::snprintf(tag, sizeof tag, "<x%02X>", c);
-          out += tag;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
+  std::string out = ByteNotation(bytes, limit);
   if (bytes.size() > limit) out += "...";
   return out;
 }

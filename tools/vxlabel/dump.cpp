@@ -1,7 +1,8 @@
 #include "dump.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "job/byte_notation.h"
 
 namespace vxlabel {
 
@@ -31,32 +32,7 @@ bool GraphicPayload(std::string_view s, std::size_t pos, std::size_t& header,
 }  // namespace
 
 std::string ShowBytes(std::string_view bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    switch (c) {
-      case 0x00:
-        out += "<NUL>";
-        break;
-      case 0x02:
-        out += "<STX>";
-        break;
-      case 0x03:
-        out += "<ETX>";
-        break;
-      case 0x1b:
-        out += "<ESC>";
-        break;
-      default:
-        if (c < 0x20 || c >= 0x7f) {
-          char tag[8];
-          std::snprintf(tag, sizeof tag, "<x%02X>", c);
-          out += tag;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out;
+  return vxcl::ByteNotation(bytes);
 }
 
 std::vector<std::string> DumpStream(std::string_view s) {
