@@ -11,9 +11,9 @@
 
 #include "emulated_printer.h"
 #include "instant_clock.h"
-#include "job/job_state.h"
 #include "job/printer_lookup.h"
 #include "job/raw_job.h"
+#include "platform/host_events.h"
 #include "platform/platform.h"
 #include "private_scheduler.h"
 
@@ -93,7 +93,8 @@ void BM_CupsSubmission(benchmark::State& state) {
       LabelStream(static_cast<std::size_t>(state.range(0)));
   std::size_t received = TheWorld().printer->WaitForJobs(0, 0ms).size();
   for (auto _ : state) {
-    if (vxcl::RawJob(platform, kQueue, "BENCH Job", stream) != 1)
+    if (vxcl::SubmitRawJob(platform, kQueue, "BENCH Job", stream).code !=
+        VXCL_OK)
       state.SkipWithError("submission failed");
     state.PauseTiming();
     AwaitDelivery(++received);
@@ -114,7 +115,7 @@ void BM_CupsSubmissionWithSettleWait(benchmark::State& state) {
   const std::string stream = LabelStream(1024);
   std::size_t received = TheWorld().printer->WaitForJobs(0, 0ms).size();
   for (auto _ : state) {
-    vxcl::RawJob(vxcl::CurrentPlatform(), kQueue, "BENCH Job", stream);
+    vxcl::SubmitRawJob(vxcl::CurrentPlatform(), kQueue, "BENCH Job", stream);
     state.PauseTiming();
     AwaitDelivery(++received);
     state.ResumeTiming();
@@ -129,8 +130,7 @@ BENCHMARK(BM_CupsSubmissionWithSettleWait)
 void BM_CupsLookup(benchmark::State& state) {
   if (!Ready(state)) return;
   for (auto _ : state) {
-    vxcl::JobState job;
-    if (!vxcl::FindPrinter(vxcl::OsPrinterSystem(), kQueue, job))
+    if (!vxcl::LookUpPrinter(vxcl::OsPrinterSystem(), kQueue))
       state.SkipWithError("lookup failed");
   }
 }

@@ -109,28 +109,28 @@ std::string PictureFile(const char* name, std::string (*make)()) {
   return path.string();
 }
 
-using DrawFn = int (*)(vxcl::JobState&, int, double, double, double, double,
-                       const char*);
+using DrawFn = vxcl::Outcome (*)(vxcl::JobState&, int, double, double, double,
+                                 double, std::optional<std::string_view>);
 
 void Place(benchmark::State& state, DrawFn draw, const std::string& file) {
   vxcl::JobState job;
-  job.JobOpen = true;
-  job.DotsPerMm = 8;
+  job.open = true;
+  job.dotsPerMm = 8;
   for (auto _ : state) {
-    if (draw(job, 90, 10.0, 250.0, 0.0, 0.0, file.c_str()) != 1)
+    if (draw(job, 90, 10.0, 250.0, 0.0, 0.0, file).code != VXCL_OK)
       state.SkipWithError("the picture was not placed");
-    benchmark::DoNotOptimize(job.JobBody.data());
-    job.JobBody = std::string();  // a fresh job body, as each label has
+    benchmark::DoNotOptimize(job.body.data());
+    job.body = std::string();  // a fresh job body, as each label has
   }
 }
 
 void BM_Bmp24Rotated90(benchmark::State& state) {
-  Place(state, vxcl::DrawBmp, PictureFile("picture24.bmp", Bmp));
+  Place(state, vxcl::AddBmpPicture, PictureFile("picture24.bmp", Bmp));
 }
 BENCHMARK(BM_Bmp24Rotated90)->Unit(benchmark::kMillisecond);
 
 void BM_Pcx1Rotated90(benchmark::State& state) {
-  Place(state, vxcl::DrawPcx, PictureFile("picture1.pcx", Pcx));
+  Place(state, vxcl::AddPcxPicture, PictureFile("picture1.pcx", Pcx));
 }
 BENCHMARK(BM_Pcx1Rotated90)->Unit(benchmark::kMillisecond);
 

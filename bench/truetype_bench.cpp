@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "job/job_state.h"
-#include "platform/freetype_font_rasterizer.h"
+#include "platform/portable/freetype_font_rasterizer.h"
 #include "text/truetype_text.h"
 
 namespace {
@@ -13,23 +13,23 @@ namespace {
 void WarmTrueTypeText(benchmark::State& state) {
   vxcl::FreeTypeFontRasterizer fonts;
   vxcl::JobState job;
-  job.JobOpen = true;
-  job.DotsPerMm = 8;
-  job.MaxWidthDots = 832;
-  job.LabelWidthDots = 800;
-  job.LabelHeightDots = 400;
-  job.MediaOffsetDots = 32;
+  job.open = true;
+  job.dotsPerMm = 8;
+  job.maxWidthDots = 832;
+  job.labelWidthDots = 800;
+  job.labelHeightDots = 400;
+  job.mediaOffsetDots = 32;
   const vxcl::TrueTypeTextArgs args{.x = 5.0,
                                     .y = 5.0,
                                     .fontName = "DejaVu Sans",
                                     .fontSize = 24,
                                     .text = "Shipping label 0123456789"};
-  vxcl::TrueTypeText(job, fonts, args);  // faces and glyphs now cached
+  vxcl::AddTrueTypeText(job, &fonts, args);  // faces and glyphs now cached
   for (auto _ : state) {
-    job.JobBody.clear();
-    benchmark::DoNotOptimize(vxcl::TrueTypeText(job, fonts, args));
+    job.body.clear();
+    benchmark::DoNotOptimize(vxcl::AddTrueTypeText(job, &fonts, args));
   }
-  state.counters["bytes"] = static_cast<double>(job.JobBody.size());
+  state.counters["bytes"] = static_cast<double>(job.body.size());
 }
 BENCHMARK(WarmTrueTypeText)->Unit(benchmark::kMicrosecond);
 

@@ -24,21 +24,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = in.ConsumeRemainingBytesAsString();
 
   const int result = vxcl::AddDataMatrix(job, direction, x, y, settings, text);
-  if (result == vxcl::kDataMatrixDataLength) {
+  if (result == vxcl::VXCL_DATAMATRIX_DATA) {
     Require(text.empty() || text.size() > vxcl::kDataMatrixMaxData);
-    Require(job.JobBody.empty());
+    Require(job.body.empty());
     return 0;
   }
   Require(!text.empty() && text.size() <= vxcl::kDataMatrixMaxData);
   Require(result == 1 || result == 7 ||
-          (result >= vxcl::kDataMatrixFormatIdOutOfRange &&
-           result <= vxcl::kDataMatrixOptionOutOfRange));
+          (result >= vxcl::VXCL_DATAMATRIX_FORMAT &&
+           result <= vxcl::VXCL_DATAMATRIX_OPTION));
   const std::string tail =
       "\x1b"
       "DC" +
       text;
-  Require(job.JobBody.size() > tail.size() &&
-          job.JobBody.compare(job.JobBody.size() - tail.size(), tail.size(),
-                              tail) == 0);
+  Require(job.body.size() > tail.size() &&
+          job.body.compare(job.body.size() - tail.size(), tail.size(), tail) ==
+              0);
   return 0;
 }

@@ -22,19 +22,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   const int result =
       vxcl::AddEan128(job, direction, 10.0, 20.0, narrowWidth, barHeight, text);
-  if (result >= vxcl::kIdentifierUnknown) {
-    Require(result <= vxcl::kIdentifierDataMalformed);
-    Require(job.JobBody.empty());
+  if (result >= vxcl::VXCL_AI_UNKNOWN) {
+    Require(result <= vxcl::VXCL_AI_MALFORMED);
+    Require(job.body.empty());
     return 0;
   }
   Require(result == 1 || result == 7 || result == 34 || result == 35);
   // Rotation prefix, position, ESC "BG", width and height, symbol data.
-  const std::size_t command = job.JobBody.find(
+  const std::size_t command = job.body.find(
       "\x1b"
       "BG");
   Require(command != std::string::npos);
-  const vxcl::test::Code128Reading reading = vxcl::test::ReadCode128(
-      std::string_view(job.JobBody).substr(command + 8));
+  const vxcl::test::Code128Reading reading =
+      vxcl::test::ReadCode128(std::string_view(job.body).substr(command + 8));
   Require(reading.error.empty());
   Require(!reading.items.empty() && reading.items.front().fnc1);
   return 0;

@@ -18,9 +18,9 @@
 #include <type_traits>
 #include <utility>
 
+#include "exports/export_guard.h"
 #include "fuzz_job.h"
 #include "job/job_state.h"
-#include "job/last_error.h"
 #include "platform/platform.h"
 #include "platform/virtual_printers.h"
 #include "support/export_calls.h"
@@ -206,8 +206,8 @@ const bool kTrace = std::getenv("VXCL_FUZZ_TRACE") != nullptr;
 // The job is closed, or open with what a job start leaves.
 void RequireConsistentJob() {
   const vxcl::JobState& job = vxcl::TheJob();
-  Require(job.BusyCount == 0);
-  if (job.JobOpen) Require(!job.JobHeader.empty() && job.DotsPerMm >= 4);
+  Require(job.busyCount == 0);
+  if (job.open) Require(!job.header.empty() && job.dotsPerMm >= 4);
 }
 
 }  // namespace
@@ -236,11 +236,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     RequireConsistentJob();
   }
   // A job left open still ends (its printer may have been removed).
-  if (vxcl::TheJob().JobOpen) {
+  if (vxcl::TheJob().open) {
     Require(PrnQty(1) == 1);
     const int end = PrnEnd();
     Require(end == 1 || end == 144 || end == 145);
-    Require(!vxcl::TheJob().JobOpen);
+    Require(!vxcl::TheJob().open);
   }
   return 0;
 }

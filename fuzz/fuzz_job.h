@@ -21,13 +21,13 @@ inline void Require(bool condition) {
 // A 100 x 50 mm job on a 203 dpi printer, as a CL job start leaves it.
 inline JobState OpenJob() {
   JobState job;
-  job.JobOpen = true;
-  job.DotsPerMm = 8;
-  job.MaxWidthDots = 832;
-  job.MaxHeightDots = 8000;
-  job.LabelWidthDots = 800;
-  job.LabelHeightDots = 400;
-  job.MediaOffsetDots = 32;
+  job.open = true;
+  job.dotsPerMm = 8;
+  job.maxWidthDots = 832;
+  job.maxHeightDots = 8000;
+  job.labelWidthDots = 800;
+  job.labelHeightDots = 400;
+  job.mediaOffsetDots = 32;
   return job;
 }
 

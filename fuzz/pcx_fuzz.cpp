@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "graphics/pcx_decoder.h"
 #include "picture_pipeline.h"
+#include "raster/pcx_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {

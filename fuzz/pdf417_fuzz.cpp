@@ -50,16 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   Require(vxcl::ConvertControlEscapes(converted) == converted);
 
   const int result = vxcl::AddPdf417(job, direction, 1.0, 2.0, settings, text);
-  if (result == vxcl::kPdf417DataLength) {
+  if (result == vxcl::VXCL_PDF417_DATA) {
     Require(converted.empty() || converted.size() > vxcl::kPdf417MaxData);
-    Require(job.JobBody.empty());
+    Require(job.body.empty());
     return 0;
   }
   Require(result == 1 || result == 7 ||
-          (result >= vxcl::kPdf417VariantOutOfRange &&
-           result <= vxcl::kPdf417RowsOutOfRange));
+          (result >= vxcl::VXCL_PDF417_VARIANT &&
+           result <= vxcl::VXCL_PDF417_ROWS));
   const std::string length =
       vxcl::ZeroPadded(static_cast<long long>(converted.size()), 4);
-  Require(job.JobBody.find(length + converted) != std::string::npos);
+  Require(job.body.find(length + converted) != std::string::npos);
   return 0;
 }

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/bitmap_rotation.h"
-#include "graphics/decoded_picture.h"
-#include "graphics/graphic_encoding.h"
-#include "graphics/stretch.h"
+#include "job/graphic_command.h"
+#include "raster/bitmap_rotation.h"
+#include "raster/decoded_picture.h"
+#include "raster/stretch.h"
 
 namespace vxcl::fuzz {
 

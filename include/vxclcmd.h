@@ -9,7 +9,7 @@
  * Conventions shared by every function:
  *   - Positions and sizes are millimetres (double). They become printer dots
  *     as the integer part, truncated toward zero, of dots-per-mm * mm + 0.5.
- *   - Every Prn... function returns a result code (see VXCL_RESULT_...).
+ *   - Every Prn... function returns a result code (see VxclResult).
  *     1 is success. A warning code means an argument was out of range, was
  *     replaced by its default, and the work was still done. A refusal code
  *     means nothing was done. When several checks fail, the last failing
@@ -52,52 +52,27 @@ extern "C" {
 
 /* Result codes. -------------------------------------------------------- */
 
-#define VXCL_NO_JOB 0                 /* no job is open; nothing was done */
-#define VXCL_OK 1                     /* success */
-#define VXCL_BUSY 2                   /* another job start is in progress */
-#define VXCL_PRINTER_NOT_FOUND 3      /* printer not found (job not opened) */
-#define VXCL_RESOLUTION_TOO_LOW 4     /* below 4 dots per mm (job not opened) */
-#define VXCL_QUANTITY 5               /* PrnQty: out of range, 1 used;
-                                         PrnEnd: no quantity set, nothing sent */
-#define VXCL_CUT_COUNT 6              /* PrnCutter: a count outside 0..9999 */
-#define VXCL_DIRECTION 7              /* direction or rotation out of range */
-#define VXCL_LABEL_WIDTH 11           /* label width out of range */
-#define VXCL_LABEL_HEIGHT 12          /* label height out of range */
-#define VXCL_SHIFT 19                 /* shift more than half the width */
-#define VXCL_INTERNAL_FAILURE 31      /* out of memory or an operating-system
-                                         failure; nothing was added, see
-                                         VxclLastError */
-#define VXCL_PICTURE_NAME_NULL 48     /* picture file name is a null pointer */
-#define VXCL_PICTURE_FILE_MISSING 49  /* no picture file of that name */
-#define VXCL_PICTURE_UNREADABLE 50    /* picture file unreadable or
-                                         unsupported; see VxclLastError */
-#define VXCL_PICTURE_SIZE_NO_DOTS 51  /* picture size converts to no dots
-                                         (or to more than 32767) */
-#define VXCL_FONT_TYPE 64             /* font type not "A" or "B"; "A" used */
-#define VXCL_FONT_OPTION 65           /* AGFA option not 0 or 1; 0 used */
-#define VXCL_PITCH 66                 /* pitch not 0..99; 0 used */
-#define VXCL_H_EXPANSION 67           /* horizontal expansion not 1..12 */
-#define VXCL_V_EXPANSION 68           /* vertical expansion not 1..12 */
-#define VXCL_H_SIZE 69                /* character width out of range */
-#define VXCL_V_SIZE 70                /* character height out of range */
-#define VXCL_VARIATION 71             /* vector variation not 0..9; 0 used */
-#define VXCL_LINE_DIRECTION 80        /* line direction not 0 or 1 */
-#define VXCL_LINE_WIDTH 81            /* a line width not 1..99 */
-#define VXCL_SPOOL_DEFAULT_PRINTER 144 /* no printer name: default used */
-#define VXCL_SPOOL_OPEN 145           /* the printer could not be opened */
-#define VXCL_SPOOL_START_DOC 146      /* the spooler refused to start */
-#define VXCL_SPOOL_WRITE 147          /* writing the data failed */
-#define VXCL_SPOOL_SHORT_WRITE 148    /* fewer bytes written than sent */
-#define VXCL_SPOOL_END_PAGE 149       /* the spooler refused to end the page */
-#define VXCL_SPOOL_END_DOC 150        /* the spooler refused to end the doc */
+/* Every code of every function, with its meaning and the functions that
+ * return it, is listed once in vxclcmd_results.def (and in the reference,
+ * docs/result-codes.md). Functions return them as int. */
+typedef enum VxclResult {
+#define VXCL_RESULT(name, value, kind, calls, meaning) name = value,
+#define VXCL_RESULT_FOR(name, kind, calls, meaning)
+#include "vxclcmd_results.def"
+#undef VXCL_RESULT
+#undef VXCL_RESULT_FOR
+} VxclResult;
+
+/* PrnCTDefault: setting n (1..21) out of range; codes 256..276. */
+#define VXCL_CT_SETTING(n) (255 + (n))
 
 /* Job start. ----------------------------------------------------------- */
 
 /* Opens a label job for a CL/CLe series printer. Darkness and speed are sent
  * unchanged. Returns 1, 2, 3, 4, 11, 12 or 19. */
-VXCL_API int VXCL_CALL PrnInit(const char *printerName, int darkness,
-                               int speed, double labelWidth,
-                               double labelHeight, double shift);
+VXCL_API int VXCL_CALL PrnInit(const char *printerName, int darkness, int speed,
+                               double labelWidth, double labelHeight,
+                               double shift);
 
 /* As PrnInit, for an e-series printer (long labels use "EX0"; PrnCutter
  * honours its e-series options). */
@@ -126,24 +101,9 @@ VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
                                   const char *fileName);
 /* Model setup and maintenance jobs. ------------------------------------ */
 
-/* Result codes of this family; each names the setting that was out of
- * range and the value sent instead. Codes 13, 14 and 18 name a different
- * setting for PrnInitCT400 than for PrnInitCX208 and PrnCXCalibrate. */
-#define VXCL_CT400_YE 8               /* "YE" not 0..1; 0 used */
-#define VXCL_CT400_PH 9               /* "PH" not 0..1; 0 used */
-#define VXCL_CT400_DARKNESS_LETTER 10 /* letter not 'A'..'F'; 'A' used */
-#define VXCL_CX_CP_CT_PM 13           /* "CP" not 0..1 / "PM" not 0..8;
-                                         1 used */
-#define VXCL_CX_CI_CT_IG 14           /* "CI" / "IG" not 0..2; 0 used */
-#define VXCL_CX_CE 15                 /* "CE" not 0..1; 0 used */
-#define VXCL_CX_CD1 16                /* first "CD" not 0..400; 200 used */
-#define VXCL_CX_CD2 17                /* second "CD" not 0..6000; 3300 used */
-#define VXCL_CX_CB_CT_PO 18           /* "CB" not -98..98 / "PO" not
-                                         -99..99; 19 used */
-#define VXCL_MAINTENANCE_PRINTER_NOT_FOUND 0 /* PrnCXCalibrate, PrnCTDefault:
-                                                printer not found */
-#define VXCL_CT_SETTING(n) (255 + (n)) /* PrnCTDefault: setting n (1..21) out
-                                          of range; codes 256..276 */
+/* Codes 13, 14 and 18 name a different setting for PrnInitCT400 than for
+ * PrnInitCX208 and PrnCXCalibrate; a value out of range is replaced by its
+ * default and sent all the same. */
 
 /* Opens a label job for a SATO CX208. The five settings are sent ahead of
  * the label, each in its own command frame: cpSetting 0..1, ciSetting 0..2,
@@ -166,9 +126,9 @@ VXCL_API int VXCL_CALL PrnInitCX208(const char *printerName, int darkness,
 VXCL_API int VXCL_CALL PrnInitCT400(const char *printerName,
                                     char darknessLetter, int darkness,
                                     int speed, int phSetting, int pmSetting,
-                                    int yeSetting, int igSetting,
-                                    int poSetting, double labelWidth,
-                                    double labelHeight, double shift);
+                                    int yeSetting, int igSetting, int poSetting,
+                                    double labelWidth, double labelHeight,
+                                    double shift);
 
 /* Sends a calibration job to a SATO CX printer at once, with the CX208's
  * five settings and the label height (not checked). Needs no open job; any
@@ -191,12 +151,14 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
  * and 0 for the rest. Any open job is dropped as by PrnCXCalibrate. Returns
  * 0 (printer not found), a spooler code 145..150, 255 + the number of the
  * last setting out of range (256..276; replaced, sent all the same), or 1. */
-VXCL_API int VXCL_CALL PrnCTDefault(
-    const char *printerName, int setting1, int setting2, int setting3,
-    int setting4, int setting5, int setting6, int setting7, int setting8,
-    int setting9, int setting10, int setting11, int setting12, int setting13,
-    int setting14, int setting15, int setting16, int setting17,
-    int setting18, int setting19, int setting20, int setting21);
+VXCL_API int VXCL_CALL PrnCTDefault(const char *printerName, int setting1,
+                                    int setting2, int setting3, int setting4,
+                                    int setting5, int setting6, int setting7,
+                                    int setting8, int setting9, int setting10,
+                                    int setting11, int setting12, int setting13,
+                                    int setting14, int setting15, int setting16,
+                                    int setting17, int setting18, int setting19,
+                                    int setting20, int setting21);
 
 /* Lines, boxes and reversed areas. --------------------------------------- */
 
@@ -232,9 +194,9 @@ VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
 /* Text in the printer's vector font. fontType "A" or "B" (upper case);
  * character width and height in dots 50..999 (50 used otherwise);
  * variation 0..9. Returns 0, 1, 7, 64, 66, 69, 70 or 71. */
-VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x,
-                                     double y, char fontType, int hSize,
-                                     int vSize, int variation, int pitch,
+VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x, double y,
+                                     char fontType, int hSize, int vSize,
+                                     int variation, int pitch,
                                      const char *text);
 
 /* Text in the printer's AGFA raster font. fontType "A" or "B" (upper case);
@@ -275,35 +237,8 @@ VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
 
 /* Barcodes. ------------------------------------------------------------ */
 
-/* Result codes of the barcode calls (7, direction out of range, as above).
- * Every warning still adds the corrected symbol; the refusals (40 to 43,
- * 102, 116, and PrnUCC128's wrong data length) add nothing. */
-#define VXCL_BARCODE_TYPE 32          /* type not accepted: an error text is
-                                         printed as a Code 39 symbol */
-#define VXCL_BARCODE_RATIO 33         /* ratio selector not 1..3 */
-#define VXCL_BAR_HEIGHT 34            /* height not 1..600 dots; 10 mm used */
-#define VXCL_NARROW_WIDTH 35          /* narrow-bar width not 1..12; 1 used */
-#define VXCL_ELEMENT_WIDTH 36         /* an element width not 1..99; 1 used */
-#define VXCL_EXPANSION 37             /* expansion not 1..12; 1 used */
-#define VXCL_UCC128_MODE 38           /* mode not 0..2; 2 used */
-#define VXCL_AI_UNKNOWN 40            /* unknown application identifier */
-#define VXCL_AI_LENGTH 41             /* a value breaks its length rule */
-#define VXCL_AI_DIGITS 42             /* non-digit in a digits-only value */
-#define VXCL_AI_MALFORMED 43          /* application identifier data
-                                         malformed: no "(" group, or a group
-                                         without ")" */
-#define VXCL_PDF417_VARIANT 96        /* variant not 0..2; 0 used */
-#define VXCL_PDF417_MODULE_WIDTH 97   /* module width not 3..9; 3 used */
-#define VXCL_PDF417_ROW_HEIGHT 98     /* row height not 4..24; 4 used */
-#define VXCL_PDF417_SECURITY 99       /* security level not 1..8; 1 used */
-#define VXCL_PDF417_COLUMNS 100       /* columns not 0..30; 0 used */
-#define VXCL_PDF417_ROWS 101          /* rows not 0 or 3..40; 0 used */
-#define VXCL_PDF417_DATA 102          /* data empty or over 2700 bytes */
-#define VXCL_DATAMATRIX_FORMAT 112    /* format id not ending in 1..6; 1 */
-#define VXCL_DATAMATRIX_ECC 113       /* ECC level not 0,5,8,10,14,20; 0 */
-#define VXCL_DATAMATRIX_CELL 114      /* a cell size not 3..12; 3 used */
-#define VXCL_DATAMATRIX_OPTION 115    /* option not 1..15; 1 used */
-#define VXCL_DATAMATRIX_DATA 116      /* data empty or over 500 bytes */
+/* Every barcode warning still adds the corrected symbol; the refusals (40
+ * to 43, 102, 116, and PrnUCC128's wrong data length) add nothing. */
 
 /* Directions 0..3 turn the symbol by quarter turns; any other gives 0 and
  * code 7. Bar heights are millimetres; widths are dots. */
@@ -315,9 +250,8 @@ VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
  * given). Code 39 ("1") data gets its "*" start and stop characters unless
  * it has them. Returns 0, 1, 7, 32, 33, 34 or 35. */
 VXCL_API int VXCL_CALL PrnBarcode(int direction, double x, double y,
-                                  char barcodeType, int ratio,
-                                  int narrowWidth, double barHeight,
-                                  const char *data);
+                                  char barcodeType, int ratio, int narrowWidth,
+                                  double barHeight, const char *data);
 
 /* A barcode with host-chosen element widths in dots (narrow space, wide
  * space, narrow bar, wide bar) and an expansion 1..12. Types "0", "1", "2",
@@ -422,14 +356,6 @@ VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
  * Commands the preview does not know are skipped with a warning. The
  * preview is part of the Linux library; on Windows the three calls return
  * VXCL_PREVIEW_UNAVAILABLE. */
-#define VXCL_PREVIEW_PATH 160         /* the PNG file name is null or empty */
-#define VXCL_PREVIEW_SIZE 161         /* resolution, head width or label size
-                                         out of range, or a picture larger
-                                         than the preview draws */
-#define VXCL_PREVIEW_WRITE 162        /* the PNG could not be written; see
-                                         VxclLastError */
-#define VXCL_PREVIEW_UNAVAILABLE 163  /* this build has no preview */
-
 /* Draws job `index` (0 = first received) of virtual printer `name` into the
  * PNG file pngPath, with the printer's resolution and head width and the
  * job's label size and place. Returns 1 written, 0 no such printer or job,

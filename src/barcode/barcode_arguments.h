@@ -3,12 +3,9 @@
 #define VXCL_BARCODE_BARCODE_ARGUMENTS_H
 
 #include "job/job_state.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kBarHeightOutOfRange = 34;
-inline constexpr int kNarrowWidthOutOfRange = 35;
 
 // Directions 0 to 3; any other (a negative one included) is 0, code 7.
 int CheckedDirection(int direction, CheckCode& code);

@@ -5,7 +5,7 @@
 #include "barcode/barcode_arguments.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -25,35 +25,35 @@ bool IsValidEccLevel(int level) {
 
 int CheckedCellSize(int dots, CheckCode& code) {
   if (dots >= 3 && dots <= 12) return dots;
-  code.Fail(kDataMatrixCellSizeOutOfRange);
+  code.Fail(VXCL_DATAMATRIX_CELL);
   return 3;
 }
 
 }  // namespace
 
-int AddDataMatrix(JobState& job, int direction, double x, double y,
-                  DataMatrixSettings s, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddDataMatrix(JobState& job, int direction, double x, double y,
+                         DataMatrixSettings s, std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
   if (!IsValidFormatId(s.formatId)) {
-    code.Fail(kDataMatrixFormatIdOutOfRange);
+    code.Fail(VXCL_DATAMATRIX_FORMAT);
     s.formatId = 1;
   }
   if (!IsValidEccLevel(s.eccLevel)) {
-    code.Fail(kDataMatrixEccLevelOutOfRange);
+    code.Fail(VXCL_DATAMATRIX_ECC);
     s.eccLevel = 0;
   }
   s.cellWidth = CheckedCellSize(s.cellWidth, code);
   s.cellHeight = CheckedCellSize(s.cellHeight, code);
   if (s.symbolOption < 1 || s.symbolOption > 15) {
-    code.Fail(kDataMatrixOptionOutOfRange);
+    code.Fail(VXCL_DATAMATRIX_OPTION);
     s.symbolOption = 1;
   }
   const char flagDigit = (s.symbolFlag & 0xFF) != 0 ? '1' : '0';
 
   if (data.empty() || data.size() > kDataMatrixMaxData)
-    return kDataMatrixDataLength;
+    return VXCL_DATAMATRIX_DATA;
 
   const std::string command =
       std::string{ESC} + "BX" + ZeroPadded(s.formatId, 2) +

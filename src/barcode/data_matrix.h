@@ -6,14 +6,9 @@
 #include <string_view>
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kDataMatrixFormatIdOutOfRange = 112;
-inline constexpr int kDataMatrixEccLevelOutOfRange = 113;
-inline constexpr int kDataMatrixCellSizeOutOfRange = 114;
-inline constexpr int kDataMatrixOptionOutOfRange = 115;
-inline constexpr int kDataMatrixDataLength = 116;
 
 inline constexpr std::size_t kDataMatrixMaxData = 500;
 
@@ -29,8 +24,8 @@ struct DataMatrixSettings {
 // PrnDataMatrix: 0, 1, 7, 112 to 115 (the last failing check, in parameter
 // order; both cell sizes report 114), or 116 with nothing appended when the
 // data is empty or longer than 500 bytes. The data is sent as it is.
-int AddDataMatrix(JobState& job, int direction, double x, double y,
-                  DataMatrixSettings settings, std::string_view data);
+VxclResult AddDataMatrix(JobState& job, int direction, double x, double y,
+                         DataMatrixSettings settings, std::string_view data);
 
 }  // namespace vxcl
 

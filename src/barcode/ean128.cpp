@@ -9,7 +9,7 @@
 #include "barcode/code128_optimizer.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -30,10 +30,10 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
-// Checks one group's text (what follows its "("); 0 when it is valid.
-int CheckGroup(std::string_view groupText, Group& group) {
+// Checks one group's text (what follows its "("); VXCL_OK when it is valid.
+VxclResult CheckGroup(std::string_view groupText, Group& group) {
   const std::size_t close = groupText.find(')');
-  if (close == std::string_view::npos) return kIdentifierDataMalformed;
+  if (close == std::string_view::npos) return VXCL_AI_MALFORMED;
   const std::string_view identifier = groupText.substr(0, close);
   // A further ")" in the value counts in its length but is not sent.
   const std::size_t valueLength = groupText.size() - close - 1;
@@ -41,35 +41,36 @@ int CheckGroup(std::string_view groupText, Group& group) {
     if (c != ')') group.text += c;
 
   const std::optional<IdentifierRule> rule = FindIdentifierRule(identifier);
-  if (!rule) return kIdentifierUnknown;
+  if (!rule) return VXCL_AI_UNKNOWN;
   group.rule = *rule;
   const std::size_t length = static_cast<std::size_t>(rule->length);
-  int code = 0;
+  VxclResult code = VXCL_OK;
   if (rule->fixedLength ? valueLength != length : valueLength > length)
-    code = kIdentifierValueLength;
+    code = VXCL_AI_LENGTH;
   if (rule->digitsOnly &&
       !AllDigits(std::string_view(group.text).substr(identifier.size())))
-    code = kIdentifierValueNotDigits;
+    code = VXCL_AI_DIGITS;
   return code;
 }
 
 // Splits the data into groups: text before the first "(" is ignored, and
-// each "(" starts a group that runs to the next "(". Returns 0, or the code
-// of the first fault (checking stops there).
-int SplitGroups(std::string_view data, std::vector<Group>& groups) {
+// each "(" starts a group that runs to the next "(". Returns VXCL_OK, or the
+// code of the first fault (checking stops there).
+VxclResult SplitGroups(std::string_view data, std::vector<Group>& groups) {
   std::size_t open = data.find('(');
-  if (open == std::string_view::npos) return kIdentifierDataMalformed;
+  if (open == std::string_view::npos) return VXCL_AI_MALFORMED;
   while (open != std::string_view::npos) {
     const std::size_t next = data.find('(', open + 1);
     const std::string_view groupText =
         next == std::string_view::npos ? data.substr(open + 1)
                                        : data.substr(open + 1, next - open - 1);
     Group group{};
-    if (const int code = CheckGroup(groupText, group); code != 0) return code;
+    if (const VxclResult code = CheckGroup(groupText, group); code != VXCL_OK)
+      return code;
     groups.push_back(std::move(group));
     open = next;
   }
-  return 0;
+  return VXCL_OK;
 }
 
 // Code 128 data: the first group's code set, FNC1, then the groups with a
@@ -87,11 +88,12 @@ std::string AssembledData(const std::vector<Group>& groups) {
 
 }  // namespace
 
-int AddEan128(JobState& job, int direction, double x, double y, int narrowWidth,
-              double barHeight, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddEan128(JobState& job, int direction, double x, double y,
+                     int narrowWidth, double barHeight, std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   std::vector<Group> groups;
-  if (const int fault = SplitGroups(data, groups); fault != 0) return fault;
+  if (const VxclResult fault = SplitGroups(data, groups); fault != VXCL_OK)
+    return fault;
   const std::string symbolData = Code128Optimizer(AssembledData(groups));
 
   CheckCode code;

@@ -6,21 +6,17 @@
 #include <string_view>
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kIdentifierUnknown = 40;
-inline constexpr int kIdentifierValueLength = 41;
-inline constexpr int kIdentifierValueNotDigits = 42;
-inline constexpr int kIdentifierDataMalformed = 43;
 
 // PrnEAN128. Faults in the data are refusals: 43 when it cannot be split
 // into groups, else 40, 41 or 42 for the first faulty group (a digit fault
 // wins over a length fault). Valid data gives 1, 7, 34 or 35 (the last
 // failing check, in the order direction, height, width), with the
 // corrected barcode appended.
-int AddEan128(JobState& job, int direction, double x, double y, int narrowWidth,
-              double barHeight, std::string_view data);
+VxclResult AddEan128(JobState& job, int direction, double x, double y,
+                     int narrowWidth, double barHeight, std::string_view data);
 
 }  // namespace vxcl
 

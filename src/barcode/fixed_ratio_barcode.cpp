@@ -6,7 +6,7 @@
 #include "barcode/code128_optimizer.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -24,7 +24,7 @@ std::string_view RatioCommand(int ratio, CheckCode& code) {
     case 3:
       return "BD";
     default:
-      code.Fail(kRatioOutOfRange);
+      code.Fail(VXCL_BARCODE_RATIO);
       return "D";
   }
 }
@@ -61,10 +61,10 @@ std::string PreparedData(char type, std::string_view data) {
 
 }  // namespace
 
-int AddFixedRatioBarcode(JobState& job, int direction, double x, double y,
-                         char type, int ratio, int narrowWidth,
-                         double barHeight, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddFixedRatioBarcode(JobState& job, int direction, double x,
+                                double y, char type, int ratio, int narrowWidth,
+                                double barHeight, std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
   std::string_view ratioCommand = RatioCommand(ratio, code);
@@ -73,7 +73,7 @@ int AddFixedRatioBarcode(JobState& job, int direction, double x, double y,
 
   std::string prepared;
   if (kAcceptedTypes.find(type) == std::string_view::npos) {
-    code.Fail(kBarcodeTypeNotAccepted);
+    code.Fail(VXCL_BARCODE_TYPE);
     ratioCommand = "B";
     type = '1';
     prepared = kErrorBarcodeText;

@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kBarcodeTypeNotAccepted = 32;
-inline constexpr int kRatioOutOfRange = 33;
 
 // What the printer prints in place of a barcode of an unknown type, as a
 // Code 39 symbol.
@@ -18,9 +16,9 @@ inline constexpr std::string_view kErrorBarcodeText = "*ERROR BARCODE TYPE*";
 // PrnBarcode: 0, 1, 7, 32, 33, 34 or 35 (the last failing check, in the
 // order direction, ratio, height, width, type). Every code but 0 appends
 // the corrected barcode.
-int AddFixedRatioBarcode(JobState& job, int direction, double x, double y,
-                         char type, int ratio, int narrowWidth,
-                         double barHeight, std::string_view data);
+VxclResult AddFixedRatioBarcode(JobState& job, int direction, double x,
+                                double y, char type, int ratio, int narrowWidth,
+                                double barHeight, std::string_view data);
 
 }  // namespace vxcl
 

@@ -3,7 +3,7 @@
 #include "barcode/barcode_arguments.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -19,7 +19,7 @@ int HexValue(char c) {
 }
 
 // Replaces an out-of-range setting with its default.
-int Checked(int value, int low, int high, int fallback, int failure,
+int Checked(int value, int low, int high, int fallback, VxclResult failure,
             CheckCode& code) {
   if (value >= low && value <= high) return value;
   code.Fail(failure);
@@ -52,25 +52,23 @@ std::string ConvertControlEscapes(std::string_view data) {
   return out;
 }
 
-int AddPdf417(JobState& job, int direction, double x, double y,
-              Pdf417Settings s, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddPdf417(JobState& job, int direction, double x, double y,
+                     Pdf417Settings s, std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
-  s.variant = Checked(s.variant, 0, 2, 0, kPdf417VariantOutOfRange, code);
+  s.variant = Checked(s.variant, 0, 2, 0, VXCL_PDF417_VARIANT, code);
   s.moduleWidth =
-      Checked(s.moduleWidth, 3, 9, 3, kPdf417ModuleWidthOutOfRange, code);
-  s.rowHeight =
-      Checked(s.rowHeight, 4, 24, 4, kPdf417RowHeightOutOfRange, code);
+      Checked(s.moduleWidth, 3, 9, 3, VXCL_PDF417_MODULE_WIDTH, code);
+  s.rowHeight = Checked(s.rowHeight, 4, 24, 4, VXCL_PDF417_ROW_HEIGHT, code);
   s.securityLevel =
-      Checked(s.securityLevel, 1, 8, 1, kPdf417SecurityLevelOutOfRange, code);
-  s.columns = Checked(s.columns, 0, 30, 0, kPdf417ColumnsOutOfRange, code);
-  if (s.rows != 0)
-    s.rows = Checked(s.rows, 3, 40, 0, kPdf417RowsOutOfRange, code);
+      Checked(s.securityLevel, 1, 8, 1, VXCL_PDF417_SECURITY, code);
+  s.columns = Checked(s.columns, 0, 30, 0, VXCL_PDF417_COLUMNS, code);
+  if (s.rows != 0) s.rows = Checked(s.rows, 3, 40, 0, VXCL_PDF417_ROWS, code);
 
   const std::string converted = ConvertControlEscapes(data);
   if (converted.empty() || converted.size() > kPdf417MaxData)
-    return kPdf417DataLength;
+    return VXCL_PDF417_DATA;
 
   const std::string command =
       std::string{ESC} + "BK" + ZeroPadded(s.moduleWidth, 2) +

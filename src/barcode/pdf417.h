@@ -8,16 +8,9 @@
 #include <string_view>
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kPdf417VariantOutOfRange = 96;
-inline constexpr int kPdf417ModuleWidthOutOfRange = 97;
-inline constexpr int kPdf417RowHeightOutOfRange = 98;
-inline constexpr int kPdf417SecurityLevelOutOfRange = 99;
-inline constexpr int kPdf417ColumnsOutOfRange = 100;
-inline constexpr int kPdf417RowsOutOfRange = 101;
-inline constexpr int kPdf417DataLength = 102;
 
 inline constexpr std::size_t kPdf417MaxData = 2700;
 
@@ -37,8 +30,8 @@ std::string ConvertControlEscapes(std::string_view data);
 // PrnPDF417: 0, 1, 7, 96 to 101 (the last failing check, in parameter
 // order), or 102 with nothing appended when the converted data is empty or
 // longer than 2700 bytes.
-int AddPdf417(JobState& job, int direction, double x, double y,
-              Pdf417Settings settings, std::string_view data);
+VxclResult AddPdf417(JobState& job, int direction, double x, double y,
+                     Pdf417Settings settings, std::string_view data);
 
 }  // namespace vxcl
 

@@ -5,21 +5,22 @@
 #include "barcode/barcode_arguments.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
-int AddUcc128(JobState& job, int direction, double x, double y, int narrowWidth,
-              int mode, double barHeight, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddUcc128(JobState& job, int direction, double x, double y,
+                     int narrowWidth, int mode, double barHeight,
+                     std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
   if (data.size() != kUccDataLength)
-    return code.Failed() ? code.Result() : kUccDataLengthWrong;
+    return code.Failed() ? code.Result() : VXCL_NO_JOB;
   const int heightDots = CheckedBarHeight(job, barHeight, code);
   narrowWidth = CheckedNarrowWidth(narrowWidth, code);
   if (mode < 0 || mode > 2) {
-    code.Fail(kUccModeOutOfRange);
+    code.Fail(VXCL_UCC128_MODE);
     mode = 2;
   }
   const std::string command =

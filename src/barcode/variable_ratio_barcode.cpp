@@ -6,7 +6,7 @@
 #include "barcode/fixed_ratio_barcode.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -14,21 +14,23 @@ namespace {
 
 int CheckedElementWidth(int width, CheckCode& code) {
   if (width >= 1 && width <= 99) return width;
-  code.Fail(kElementWidthOutOfRange);
+  code.Fail(VXCL_ELEMENT_WIDTH);
   return 1;
 }
 
 }  // namespace
 
-int AddVariableRatioBarcode(JobState& job, int direction, double x, double y,
-                            char type, ElementWidths widths, int expansion,
-                            double barHeight, std::string_view data) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddVariableRatioBarcode(JobState& job, int direction, double x,
+                                   double y, char type, ElementWidths widths,
+                                   int expansion, double barHeight,
+                                   std::string_view data) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
-  const std::string_view acceptedTypes = job.Cx208Mode ? "012" : "01256";
+  const std::string_view acceptedTypes =
+      job.family == PrinterFamily::CX208 ? "012" : "01256";
   if (acceptedTypes.find(type) == std::string_view::npos) {
-    code.Fail(kBarcodeTypeNotAccepted);
+    code.Fail(VXCL_BARCODE_TYPE);
     type = '1';
     data = kErrorBarcodeText;
   }
@@ -37,7 +39,7 @@ int AddVariableRatioBarcode(JobState& job, int direction, double x, double y,
   widths.width3 = CheckedElementWidth(widths.width3, code);
   widths.width4 = CheckedElementWidth(widths.width4, code);
   if (expansion < 1 || expansion > 12) {
-    code.Fail(kExpansionOutOfRange);
+    code.Fail(VXCL_EXPANSION);
     expansion = 1;
   }
   const int heightDots = CheckedBarHeight(job, barHeight, code);

@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kElementWidthOutOfRange = 36;
-inline constexpr int kExpansionOutOfRange = 37;
 
 // The four element widths, in dots, in the order the printer takes them.
 struct ElementWidths {
@@ -23,9 +21,10 @@ struct ElementWidths {
 // the order direction, type, element widths, expansion, height). CX208
 // jobs take types "0", "1", "2"; other jobs "5" and "6" as well. Every code
 // but 0 appends the corrected barcode.
-int AddVariableRatioBarcode(JobState& job, int direction, double x, double y,
-                            char type, ElementWidths widths, int expansion,
-                            double barHeight, std::string_view data);
+VxclResult AddVariableRatioBarcode(JobState& job, int direction, double x,
+                                   double y, char type, ElementWidths widths,
+                                   int expansion, double barHeight,
+                                   std::string_view data);
 
 }  // namespace vxcl
 

@@ -1,6 +1,4 @@
 // One- and two-dimensional barcodes.
-#include <string_view>
-
 #include "barcode/data_matrix.h"
 #include "barcode/ean128.h"
 #include "barcode/fixed_ratio_barcode.h"
@@ -8,23 +6,10 @@
 #include "barcode/ucc128.h"
 #include "barcode/variable_ratio_barcode.h"
 #include "exports/export_guard.h"
+#include "exports/host_values.h"
 #include "vxclcmd.h"
 
 using namespace vxcl;
-
-namespace {
-
-std::string_view HostText(const char* text) {
-  return text ? std::string_view(text) : std::string_view{};
-}
-
-// The two-dimensional symbols take the address of the host's string
-// pointer; a null address reads as empty data, which they refuse.
-std::string_view HostTextAt(const char* const* address) {
-  return address ? HostText(*address) : std::string_view{};
-}
-
-}  // namespace
 
 extern "C" {
 
@@ -33,7 +18,7 @@ VXCL_API int VXCL_CALL PrnBarcode(int direction, double x, double y,
                                   double barHeight, const char* data) {
   return GuardedElement([&] {
     return AddFixedRatioBarcode(TheJob(), direction, x, y, barcodeType, ratio,
-                                narrowWidth, barHeight, HostText(data));
+                                narrowWidth, barHeight, HostString(data));
   });
 }
 
@@ -46,7 +31,7 @@ VXCL_API int VXCL_CALL PrnVariableBarcode(int direction, double x, double y,
     return AddVariableRatioBarcode(
         TheJob(), direction, x, y, barcodeType,
         {elementWidth1, elementWidth2, elementWidth3, elementWidth4}, expansion,
-        barHeight, HostText(data));
+        barHeight, HostString(data));
   });
 }
 
@@ -55,7 +40,7 @@ VXCL_API int VXCL_CALL PrnUCC128(int direction, double x, double y,
                                  const char* data) {
   return GuardedElement([&] {
     return AddUcc128(TheJob(), direction, x, y, narrowWidth, mode, barHeight,
-                     HostText(data));
+                     HostString(data));
   });
 }
 
@@ -64,7 +49,7 @@ VXCL_API int VXCL_CALL PrnEAN128(int direction, double x, double y,
                                  const char* data) {
   return GuardedElement([&] {
     return AddEan128(TheJob(), direction, x, y, narrowWidth, barHeight,
-                     HostText(data));
+                     HostString(data));
   });
 }
 
@@ -76,7 +61,7 @@ VXCL_API int VXCL_CALL PrnPDF417(int direction, double x, double y, int variant,
     return AddPdf417(
         TheJob(), direction, x, y,
         {variant, moduleWidth, rowHeight, securityLevel, columns, rows},
-        HostTextAt(data));
+        HostStringAt(data));
   });
 }
 
@@ -88,7 +73,7 @@ VXCL_API int VXCL_CALL PrnDataMatrix(int direction, double x, double y,
     return AddDataMatrix(
         TheJob(), direction, x, y,
         {formatId, eccLevel, cellWidth, cellHeight, symbolFlag, symbolOption},
-        HostTextAt(data));
+        HostStringAt(data));
   });
 }
 

@@ -1,14 +1,17 @@
 // The only door between the C interface and the library's C++: every call
-// takes the library's lock, and nothing thrown inside a call may leave it.
+// takes the library's lock, turns its outcome into the host's result code
+// (keeping the message for VxclLastError), and lets nothing thrown inside
+// it leave.
 #ifndef VXCL_EXPORTS_EXPORT_GUARD_H
 #define VXCL_EXPORTS_EXPORT_GUARD_H
 
 #include <exception>
 #include <mutex>
 #include <new>
+#include <string>
+#include <string_view>
 
-#include "job/last_error.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -18,8 +21,22 @@ namespace vxcl {
 // handler on the calling thread) may call the library again.
 std::recursive_mutex& ExportLock() noexcept;
 
-// Runs `body` under the lock; any exception is recorded for VxclLastError,
-// `onFailure` restores a consistent state, and `failureCode` is returned.
+// The message VxclLastError gives. Never throws: a message that cannot be
+// stored is dropped.
+void RecordLastError(std::string_view message) noexcept;
+void ClearLastError() noexcept;
+const std::string& LastErrorMessage() noexcept;
+
+// What the host receives: the code, with an outcome's message recorded.
+inline int Answer(int value) { return value; }
+inline int Answer(const Outcome& outcome) {
+  if (!outcome.message.empty()) RecordLastError(outcome.message);
+  return outcome.code;
+}
+
+// Runs `body` under the lock and answers what it returns; any exception is
+// recorded for VxclLastError, `onFailure` restores a consistent state, and
+// `failureCode` is returned.
 template <class Body, class OnFailure>
 int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
   std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
@@ -29,7 +46,7 @@ int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
     return failureCode;  // not even the last error may be touched unlocked
   }
   try {
-    return body();
+    return Answer(body());
   } catch (const std::bad_alloc&) {
     RecordLastError("out of memory");
   } catch (const std::exception& error) {
@@ -53,7 +70,7 @@ int Guarded(int failureCode, Body&& body) noexcept {
 // so a failure leaves the job as it was.
 template <class Body>
 int GuardedElement(Body&& body) noexcept {
-  return Guarded(kInternalFailure, static_cast<Body&&>(body));
+  return Guarded(VXCL_INTERNAL_FAILURE, static_cast<Body&&>(body));
 }
 
 }  // namespace vxcl

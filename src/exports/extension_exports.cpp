@@ -1,23 +1,18 @@
 // The library's own extensions: virtual printers and the last error.
-#include "exports/copy_out.h"
 #include "exports/export_guard.h"
-#include "job/last_error.h"
-#include "platform/host_code_page.h"
+#include "exports/host_values.h"
+#include "platform/host_text.h"
 #include "platform/virtual_printers.h"
 #include "vxclcmd.h"
 
 using namespace vxcl;
-
-namespace {
-std::string_view Text(const char* text) { return text ? text : ""; }
-}  // namespace
 
 extern "C" {
 
 VXCL_API int VXCL_CALL VxclAddVirtualPrinter(const char* name, int dotsPerInch,
                                              int maxWidthMm, int maxHeightMm) {
   return Guarded(0, [&] {
-    return VirtualPrinters().Add(Text(name), dotsPerInch, maxWidthMm,
+    return VirtualPrinters().Add(HostString(name), dotsPerInch, maxWidthMm,
                                  maxHeightMm)
                ? 1
                : 0;
@@ -25,19 +20,20 @@ VXCL_API int VXCL_CALL VxclAddVirtualPrinter(const char* name, int dotsPerInch,
 }
 
 VXCL_API int VXCL_CALL VxclRemoveVirtualPrinter(const char* name) {
-  return Guarded(0,
-                 [&] { return VirtualPrinters().Remove(Text(name)) ? 1 : 0; });
+  return Guarded(
+      0, [&] { return VirtualPrinters().Remove(HostString(name)) ? 1 : 0; });
 }
 
 VXCL_API int VXCL_CALL VxclVirtualJobCount(const char* name) {
-  return Guarded(
-      -1, [&] { return VirtualPrinters().JobCount(Text(name)).value_or(-1); });
+  return Guarded(-1, [&] {
+    return VirtualPrinters().JobCount(HostString(name)).value_or(-1);
+  });
 }
 
 VXCL_API int VXCL_CALL VxclVirtualJob(const char* name, int index,
                                       unsigned char* buffer, int capacity) {
   return Guarded(-1, [&] {
-    auto job = VirtualPrinters().Job(Text(name), index);
+    auto job = VirtualPrinters().Job(HostString(name), index);
     return job ? CopyBytes(job->bytes, buffer, capacity) : -1;
   });
 }
@@ -45,7 +41,7 @@ VXCL_API int VXCL_CALL VxclVirtualJob(const char* name, int index,
 VXCL_API int VXCL_CALL VxclVirtualJobName(const char* name, int index,
                                           char* buffer, int capacity) {
   return Guarded(-1, [&] {
-    auto job = VirtualPrinters().Job(Text(name), index);
+    auto job = VirtualPrinters().Job(HostString(name), index);
     return job ? CopyText(job->documentName, buffer, capacity) : -1;
   });
 }

@@ -1,21 +1,25 @@
 // Job start, quantity, cutting and job end.
 #include "exports/export_guard.h"
+#include "exports/host_values.h"
 #include "job/job_end.h"
 #include "job/job_start.h"
+#include "platform/platform.h"
 #include "vxclcmd.h"
 
 using namespace vxcl;
 
 namespace {
 
-int InitGuarded(LabelPrinter model, const char* printerName, int darkness,
+int OpenGuarded(PrinterFamily family, const char* printerName, int darkness,
                 int speed, double labelWidth, double labelHeight,
                 double shift) {
   return Guarded(
-      kInternalFailure,
+      VXCL_INTERNAL_FAILURE,
       [&] {
-        return InitLabelJob(TheJob(), CurrentPlatform(), model, printerName,
-                            darkness, speed, labelWidth, labelHeight, shift);
+        ClearLastError();
+        return OpenLabelJob(TheJob(), CurrentPlatform(), family,
+                            HostString(printerName), darkness, speed,
+                            labelWidth, labelHeight, shift);
       },
       [] { CloseFailedStart(TheJob()); });
 }
@@ -27,31 +31,31 @@ extern "C" {
 VXCL_API int VXCL_CALL PrnInit(const char* printerName, int darkness, int speed,
                                double labelWidth, double labelHeight,
                                double shift) {
-  return InitGuarded(LabelPrinter::CL, printerName, darkness, speed, labelWidth,
-                     labelHeight, shift);
+  return OpenGuarded(PrinterFamily::CL, printerName, darkness, speed,
+                     labelWidth, labelHeight, shift);
 }
 
 VXCL_API int VXCL_CALL PrnInitESeries(const char* printerName, int darkness,
                                       int speed, double labelWidth,
                                       double labelHeight, double shift) {
-  return InitGuarded(LabelPrinter::ESeries, printerName, darkness, speed,
+  return OpenGuarded(PrinterFamily::ESeries, printerName, darkness, speed,
                      labelWidth, labelHeight, shift);
 }
 
 VXCL_API int VXCL_CALL PrnQty(int quantity) {
-  return Guarded(kInternalFailure,
+  return Guarded(VXCL_INTERNAL_FAILURE,
                  [&] { return SetQuantity(TheJob(), quantity); });
 }
 
 VXCL_API int VXCL_CALL PrnCutter(int cutCount, int eSeriesCount,
                                  int eSeriesFlag) {
-  return Guarded(kInternalFailure, [&] {
+  return Guarded(VXCL_INTERNAL_FAILURE, [&] {
     return SetCutter(TheJob(), cutCount, eSeriesCount, eSeriesFlag);
   });
 }
 
 VXCL_API int VXCL_CALL PrnEnd(void) {
-  return Guarded(kInternalFailure,
+  return Guarded(VXCL_INTERNAL_FAILURE,
                  [] { return EndJob(TheJob(), CurrentPlatform()); });
 }
 

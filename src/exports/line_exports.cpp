@@ -10,21 +10,21 @@ extern "C" {
 VXCL_API int VXCL_CALL PrnDrawLine(double x, double y, unsigned int direction,
                                    int lineWidth, double length) {
   return GuardedElement(
-      [&] { return DrawLine(TheJob(), x, y, direction, lineWidth, length); });
+      [&] { return AddLine(TheJob(), x, y, direction, lineWidth, length); });
 }
 
 VXCL_API int VXCL_CALL PrnDrawBox(double x, double y, int lineWidth1,
                                   int lineWidth2, double boxWidth,
                                   double boxHeight) {
   return GuardedElement([&] {
-    return DrawBox(TheJob(), x, y, lineWidth1, lineWidth2, boxWidth, boxHeight);
+    return AddBox(TheJob(), x, y, lineWidth1, lineWidth2, boxWidth, boxHeight);
   });
 }
 
 VXCL_API int VXCL_CALL PrnReverseImage(double x, double y, double width,
                                        double height) {
   return GuardedElement(
-      [&] { return ReverseImage(TheJob(), x, y, width, height); });
+      [&] { return AddReversedArea(TheJob(), x, y, width, height); });
 }
 
 }  // extern "C"

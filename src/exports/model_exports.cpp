@@ -1,20 +1,36 @@
 // CX208 and CT400 job starts, and the maintenance jobs sent at once.
 #include "exports/export_guard.h"
+#include "exports/host_values.h"
 #include "job/job_start.h"
 #include "models/ct400_job_start.h"
 #include "models/ct_default_settings.h"
 #include "models/cx208_job_start.h"
 #include "models/cx_calibration.h"
+#include "platform/platform.h"
 #include "vxclcmd.h"
 
 using namespace vxcl;
 
 namespace {
 
+// Job starts and maintenance jobs begin with a clear message.
 template <class Start>
 int GuardedStart(Start&& start) {
-  return Guarded(kInternalFailure, static_cast<Start&&>(start),
-                 [] { CloseFailedStart(TheJob()); });
+  return Guarded(
+      VXCL_INTERNAL_FAILURE,
+      [&] {
+        ClearLastError();
+        return start();
+      },
+      [] { CloseFailedStart(TheJob()); });
+}
+
+template <class Send>
+int GuardedMaintenance(Send&& send) {
+  return Guarded(VXCL_INTERNAL_FAILURE, [&] {
+    ClearLastError();
+    return send();
+  });
 }
 
 }  // namespace
@@ -30,8 +46,9 @@ VXCL_API int VXCL_CALL PrnInitCX208(const char* printerName, int darkness,
   return GuardedStart([&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
-    return InitCx208Job(TheJob(), CurrentPlatform(), printerName, darkness,
-                        speed, settings, labelWidth, labelHeight, shift);
+    return OpenCx208Job(TheJob(), CurrentPlatform(), HostString(printerName),
+                        darkness, speed, settings, labelWidth, labelHeight,
+                        shift);
   });
 }
 
@@ -45,8 +62,8 @@ VXCL_API int VXCL_CALL PrnInitCT400(const char* printerName,
     const Ct400Settings settings{darknessLetter, darkness,  speed,
                                  phSetting,      pmSetting, yeSetting,
                                  igSetting,      poSetting};
-    return InitCt400Job(TheJob(), CurrentPlatform(), printerName, settings,
-                        labelWidth, labelHeight, shift);
+    return OpenCt400Job(TheJob(), CurrentPlatform(), HostString(printerName),
+                        settings, labelWidth, labelHeight, shift);
   });
 }
 
@@ -55,11 +72,11 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char* printerName,
                                       int ciSetting, int ceSetting,
                                       int cdSetting1, int cdSetting2,
                                       int cbSetting) {
-  return Guarded(kInternalFailure, [&] {
+  return GuardedMaintenance([&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
-    return CalibrateCx(TheJob(), CurrentPlatform(), printerName, labelHeight,
-                       settings);
+    return SendCxCalibration(TheJob(), CurrentPlatform(),
+                             HostString(printerName), labelHeight, settings);
   });
 }
 
@@ -71,13 +88,14 @@ VXCL_API int VXCL_CALL PrnCTDefault(const char* printerName, int setting1,
                                     int setting14, int setting15, int setting16,
                                     int setting17, int setting18, int setting19,
                                     int setting20, int setting21) {
-  return Guarded(kInternalFailure, [&] {
+  return GuardedMaintenance([&] {
     const CtSettings settings{
         setting1,  setting2,  setting3,  setting4,  setting5,  setting6,
         setting7,  setting8,  setting9,  setting10, setting11, setting12,
         setting13, setting14, setting15, setting16, setting17, setting18,
         setting19, setting20, setting21};
-    return SendCtDefaults(TheJob(), CurrentPlatform(), printerName, settings);
+    return SendCtDefaults(TheJob(), CurrentPlatform(), HostString(printerName),
+                          settings);
   });
 }
 

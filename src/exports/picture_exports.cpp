@@ -1,5 +1,6 @@
 // BMP and PCX pictures.
 #include "exports/export_guard.h"
+#include "exports/host_values.h"
 #include "graphics/picture_placement.h"
 #include "vxclcmd.h"
 
@@ -11,7 +12,8 @@ VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
                                   double width, double height,
                                   const char* fileName) {
   return GuardedElement([&] {
-    return DrawBmp(TheJob(), rotation, x, y, width, height, fileName);
+    return AddBmpPicture(TheJob(), rotation, x, y, width, height,
+                         HostStringOrNull(fileName));
   });
 }
 
@@ -19,7 +21,8 @@ VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
                                   double width, double height,
                                   const char* fileName) {
   return GuardedElement([&] {
-    return DrawPcx(TheJob(), rotation, x, y, width, height, fileName);
+    return AddPcxPicture(TheJob(), rotation, x, y, width, height,
+                         HostStringOrNull(fileName));
   });
 }
 

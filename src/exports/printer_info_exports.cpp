@@ -1,12 +1,10 @@
 // The printers the library sees, and the metrics a job start would read
 // from each, for tools that list them.
-#include "exports/copy_out.h"
 #include "exports/export_guard.h"
-#include "job/errors.h"
-#include "job/job_state.h"
-#include "job/last_error.h"
+#include "exports/host_values.h"
 #include "job/printer_lookup.h"
 #include "platform/platform.h"
+#include "platform/printer_system.h"
 #include "vxclcmd.h"
 
 using namespace vxcl;
@@ -43,19 +41,16 @@ VXCL_API int VXCL_CALL VxclPrinterMetrics(const char* name, int* dotsPerMm,
                                           int* maxHeightDots) {
   return Guarded(0, [&] {
     ClearLastError();
-    // A scratch job: the lookup writes only the metrics, and those belong
-    // to the job in progress.
-    JobState scratch;
-    try {
-      if (!FindPrinter(*CurrentPlatform().printers, name ? name : "", scratch))
-        return 0;
-    } catch (const ERAWPrintError& error) {
-      RecordLastError(error.what());
+    // The job in progress is not touched.
+    Expected<PrinterMetrics> printer =
+        LookUpPrinter(*CurrentPlatform().printers, HostString(name));
+    if (!printer) {
+      Answer(printer.Failure());
       return 0;
     }
-    if (dotsPerMm) *dotsPerMm = scratch.DotsPerMm;
-    if (maxWidthDots) *maxWidthDots = scratch.MaxWidthDots;
-    if (maxHeightDots) *maxHeightDots = scratch.MaxHeightDots;
+    if (dotsPerMm) *dotsPerMm = printer->dotsPerMm;
+    if (maxWidthDots) *maxWidthDots = printer->maxWidthDots;
+    if (maxHeightDots) *maxHeightDots = printer->maxHeightDots;
     return 1;
   });
 }

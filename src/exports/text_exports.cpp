@@ -1,8 +1,7 @@
 // Text in the printer's own fonts (bitmap, vector and AGFA raster) and in
 // the host's installed fonts, sent as a graphic.
-#include <string_view>
-
 #include "exports/export_guard.h"
+#include "exports/host_values.h"
 #include "platform/platform.h"
 #include "text/agfa_raster_font.h"
 #include "text/internal_font.h"
@@ -12,15 +11,6 @@
 
 using namespace vxcl;
 
-namespace {
-
-// A null string from the host is the empty string.
-std::string_view HostText(const char* text) {
-  return text ? std::string_view{text} : std::string_view{};
-}
-
-}  // namespace
-
 extern "C" {
 
 VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
@@ -28,8 +18,8 @@ VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
                                        int hExpansion, int vExpansion,
                                        int pitch, const char* text) {
   return GuardedElement([&] {
-    return InternalFont(TheJob(), direction, x, y, HostText(fontCode),
-                        hExpansion, vExpansion, pitch, HostText(text));
+    return AddInternalFontText(TheJob(), direction, x, y, HostString(fontCode),
+                               hExpansion, vExpansion, pitch, HostString(text));
   });
 }
 
@@ -38,8 +28,8 @@ VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x, double y,
                                      int variation, int pitch,
                                      const char* text) {
   return GuardedElement([&] {
-    return VectorFont(TheJob(), direction, x, y, fontType, hSize, vSize,
-                      variation, pitch, HostText(text));
+    return AddVectorFontText(TheJob(), direction, x, y, fontType, hSize, vSize,
+                             variation, pitch, HostString(text));
   });
 }
 
@@ -49,8 +39,8 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
                                          int vSize, int pitch,
                                          const char* text) {
   return GuardedElement([&] {
-    return AgfaRasterFont(TheJob(), direction, x, y, fontType, option, hSize,
-                          vSize, pitch, HostText(text));
+    return AddAgfaRasterFontText(TheJob(), direction, x, y, fontType, option,
+                                 hSize, vSize, pitch, HostString(text));
   });
 }
 
@@ -61,13 +51,11 @@ VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
                                        int strikeOut, int alignMode,
                                        double alignOffset, const char* text) {
   return GuardedElement([&] {
-    if (!TheJob().JobOpen) return kNoJob;
-    FontRasterizer* fonts = CurrentPlatform().fonts;
-    if (fonts == nullptr) throw FontError("no font system is available");
-    return TrueTypeText(
-        TheJob(), *fonts,
-        {rotation, x, y, fontName, fontSize, charWidth, charHeight, weight,
-         italic, underline, strikeOut, alignMode, alignOffset, text});
+    return AddTrueTypeText(
+        TheJob(), CurrentPlatform().fonts,
+        {rotation, x, y, HostString(fontName), fontSize, charWidth, charHeight,
+         weight, italic, underline, strikeOut, alignMode, alignOffset,
+         HostString(text)});
   });
 }
 

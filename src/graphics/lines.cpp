@@ -2,7 +2,7 @@
 
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
@@ -13,15 +13,15 @@ constexpr int kUnturned = 0;
 
 int CheckedLineWidth(int width, CheckCode& code) {
   if (width >= 1 && width <= 99) return width;
-  code.Fail(kLineWidthOutOfRange);
+  code.Fail(VXCL_LINE_WIDTH);
   return 1;
 }
 
 }  // namespace
 
-int DrawLine(JobState& job, double x, double y, unsigned direction,
-             int lineWidth, double length) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddLine(JobState& job, double x, double y, unsigned direction,
+                   int lineWidth, double length) {
+  if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);
   const int lengthDots = SizeDots(job, length);
@@ -29,7 +29,7 @@ int DrawLine(JobState& job, double x, double y, unsigned direction,
   lineWidth = CheckedLineWidth(lineWidth, code);
   if (direction >= 2) {
     direction = 0;
-    code.Fail(kLineDirectionOutOfRange);
+    code.Fail(VXCL_LINE_DIRECTION);
   }
   const std::string command = std::string{ESC} + "FW" +
                               ZeroPadded(lineWidth, 2) + "HV"[direction] +
@@ -38,9 +38,9 @@ int DrawLine(JobState& job, double x, double y, unsigned direction,
   return code.Result();
 }
 
-int DrawBox(JobState& job, double x, double y, int lineWidth1, int lineWidth2,
-            double boxWidth, double boxHeight) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddBox(JobState& job, double x, double y, int lineWidth1,
+                  int lineWidth2, double boxWidth, double boxHeight) {
+  if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);
   const int widthDots = SizeDots(job, boxWidth);
@@ -56,16 +56,16 @@ int DrawBox(JobState& job, double x, double y, int lineWidth1, int lineWidth2,
   return code.Result();
 }
 
-int ReverseImage(JobState& job, double x, double y, double width,
-                 double height) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddReversedArea(JobState& job, double x, double y, double width,
+                           double height) {
+  if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);
   const std::string command = std::string{ESC} + "(" +
                               Decimal(SizeDots(job, width)) + "," +
                               Decimal(SizeDots(job, height));
   AppendElement(job, kUnturned, h, v, command);
-  return kSuccess;
+  return VXCL_OK;
 }
 
 }  // namespace vxcl

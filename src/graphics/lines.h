@@ -3,23 +3,21 @@
 #define VXCL_GRAPHICS_LINES_H
 
 #include "job/job_state.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
-inline constexpr int kLineDirectionOutOfRange = 80;
-inline constexpr int kLineWidthOutOfRange = 81;
-
 // PrnDrawLine: 0, 1, 80 or 81.
-int DrawLine(JobState& job, double x, double y, unsigned direction,
-             int lineWidth, double length);
+VxclResult AddLine(JobState& job, double x, double y, unsigned direction,
+                   int lineWidth, double length);
 
 // PrnDrawBox: 0, 1 or 81.
-int DrawBox(JobState& job, double x, double y, int lineWidth1, int lineWidth2,
-            double boxWidth, double boxHeight);
+VxclResult AddBox(JobState& job, double x, double y, int lineWidth1,
+                  int lineWidth2, double boxWidth, double boxHeight);
 
 // PrnReverseImage: 0 or 1.
-int ReverseImage(JobState& job, double x, double y, double width,
-                 double height);
+VxclResult AddReversedArea(JobState& job, double x, double y, double width,
+                           double height);
 
 }  // namespace vxcl
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "graphics/decoded_picture.h"
 #include "platform/host_files.h"
+#include "raster/decoded_picture.h"
 
 namespace vxcl {
 
@@ -17,13 +17,13 @@ struct CloseFile {
 
 }  // namespace
 
-bool PictureFileExists(const std::string& name) {
+bool PictureFileExists(std::string_view name) {
   if (name.empty()) return false;
   std::error_code error;
   return std::filesystem::is_regular_file(HostFilePath(name), error);
 }
 
-PictureFileBytes ReadPictureFile(const std::string& name) {
+PictureFileBytes ReadPictureFile(std::string_view name) {
   const std::filesystem::path path = HostFilePath(name);
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);

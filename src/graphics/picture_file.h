@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
+#include <string_view>
 
 namespace vxcl {
 
@@ -16,21 +16,21 @@ inline constexpr std::uint64_t kMaxPictureFileBytes = std::uint64_t{1} << 30;
 
 // True for a file (or a link to one); a directory, a missing name and the
 // empty name are not picture files.
-bool PictureFileExists(const std::string& path);
+bool PictureFileExists(std::string_view path);
 
 class PictureFileBytes {
  public:
   std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }
 
  private:
-  friend PictureFileBytes ReadPictureFile(const std::string& path);
+  friend PictureFileBytes ReadPictureFile(std::string_view path);
   std::unique_ptr<std::uint8_t[]> data_;
   std::size_t size_ = 0;
 };
 
 // The whole file; throws PictureError when it cannot be opened or read, or
 // is larger than kMaxPictureFileBytes.
-PictureFileBytes ReadPictureFile(const std::string& path);
+PictureFileBytes ReadPictureFile(std::string_view path);
 
 }  // namespace vxcl
 

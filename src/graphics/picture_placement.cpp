@@ -1,19 +1,14 @@
 #include "graphics/picture_placement.h"
 
-#include <climits>
-#include <span>
-#include <string>
-
-#include "graphics/bitmap_rotation.h"
-#include "graphics/bmp_decoder.h"
-#include "graphics/decoded_picture.h"
-#include "graphics/graphic_encoding.h"
-#include "graphics/pcx_decoder.h"
 #include "graphics/picture_file.h"
-#include "graphics/stretch.h"
+#include "job/commands.h"
 #include "job/element.h"
-#include "job/last_error.h"
-#include "job/result_code.h"
+#include "job/graphic_command.h"
+#include "raster/bitmap_rotation.h"
+#include "raster/bmp_decoder.h"
+#include "raster/decoded_picture.h"
+#include "raster/pcx_decoder.h"
+#include "raster/stretch.h"
 
 namespace vxcl {
 
@@ -24,40 +19,40 @@ enum class Format { Bmp, Pcx };
 struct PictureArgs {
   int rotation;
   double x, y, width, height;
-  const char* fileName;
+  std::optional<std::string_view> fileName;
 };
 
 bool TurnedByLibrary(int rotation) {
   return rotation == 90 || rotation == 180 || rotation == 270;
 }
 
-int Saturated(long long value) {
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
-
-OneBitBitmap LoadOneBit(Format format, const std::string& path) {
-  const PictureFileBytes file = ReadPictureFile(path);
-  if (format == Format::Bmp) return ReduceToOneBit(BmpPicture(file.Bytes()));
-  return ReduceToOneBit(PcxPicture(file.Bytes()));
+// The picture reduced to one bit, or why it cannot be read: the decoders'
+// complaints end here.
+Expected<OneBitBitmap> LoadOneBit(Format format, std::string_view path) {
+  try {
+    const PictureFileBytes file = ReadPictureFile(path);
+    if (format == Format::Bmp) return ReduceToOneBit(BmpPicture(file.Bytes()));
+    return ReduceToOneBit(PcxPicture(file.Bytes()));
+  } catch (const PictureError& error) {
+    return Outcome(VXCL_PICTURE_UNREADABLE, error.what());
+  }
 }
 
 void Pad(OneBitBitmap& picture) {
   picture.Resize(PaddedSide(picture.Width()), PaddedSide(picture.Height()));
 }
 
-int PlacePicture(JobState& job, Format format, const PictureArgs& args) {
-  if (!job.JobOpen) return kNoJob;
-  if (args.fileName == nullptr) return kPictureNameNull;
-  const std::string path = args.fileName;
-  if (!PictureFileExists(path)) return kPictureFileMissing;
+Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
+  if (!job.open) return VXCL_NO_JOB;
+  if (!args.fileName) return VXCL_PICTURE_NAME_NULL;
+  const std::string_view path = *args.fileName;
+  if (!PictureFileExists(path)) return VXCL_PICTURE_FILE_MISSING;
 
   CheckCode code;
   int rotation = args.rotation;
   if (rotation < 0 || (rotation > 3 && !TurnedByLibrary(rotation))) {
     rotation = 0;
-    code.Fail(kPictureRotationOutOfRange);
+    code.Fail(VXCL_DIRECTION);
   }
   int v = VerticalDots(job, args.y);
   int h = HorizontalDots(job, args.x);
@@ -67,20 +62,15 @@ int PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   if (scaled) {
     for (int side : {widthDots, heightDots}) {
       if (side >= 1 && side <= kMaxPictureSide) continue;
-      RecordLastError(side < 1 ? "the picture size converts to no dots"
-                               : "the picture size converts to more than "
-                                 "32767 dots");
-      return kPictureSizeNoDots;
+      return {VXCL_PICTURE_SIZE_NO_DOTS,
+              side < 1 ? "the picture size converts to no dots"
+                       : "the picture size converts to more than 32767 dots"};
     }
   }
 
-  OneBitBitmap picture;
-  try {
-    picture = LoadOneBit(format, path);
-  } catch (const PictureError& error) {
-    RecordLastError(error.what());
-    return kPictureUnreadable;
-  }
+  Expected<OneBitBitmap> loaded = LoadOneBit(format, path);
+  if (!loaded) return std::move(loaded.Failure());
+  OneBitBitmap picture = std::move(*loaded);
   if (scaled) picture = Stretch(picture, widthDots, heightDots);
 
   // BMP pictures turn padded, PCX pictures turn first and are padded after;
@@ -106,14 +96,16 @@ int PlacePicture(JobState& job, Format format, const PictureArgs& args) {
 
 }  // namespace
 
-int DrawBmp(JobState& job, int rotation, double x, double y, double width,
-            double height, const char* fileName) {
+Outcome AddBmpPicture(JobState& job, int rotation, double x, double y,
+                      double width, double height,
+                      std::optional<std::string_view> fileName) {
   return PlacePicture(job, Format::Bmp,
                       {rotation, x, y, width, height, fileName});
 }
 
-int DrawPcx(JobState& job, int rotation, double x, double y, double width,
-            double height, const char* fileName) {
+Outcome AddPcxPicture(JobState& job, int rotation, double x, double y,
+                      double width, double height,
+                      std::optional<std::string_view> fileName) {
   return PlacePicture(job, Format::Pcx,
                       {rotation, x, y, width, height, fileName});
 }

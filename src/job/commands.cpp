@@ -27,6 +27,12 @@ int MmToDots(int dotsPerMm, double mm) {
   return static_cast<int>(dots);  // truncation toward zero
 }
 
+int Saturated(long long dots) {
+  if (dots > INT_MAX) return INT_MAX;
+  if (dots < INT_MIN) return INT_MIN;
+  return static_cast<int>(dots);
+}
+
 std::string RotationPrefix(int direction) {
   const char digit = (direction >= 1 && direction <= 3)
                          ? static_cast<char>('0' + direction)

@@ -1,25 +1,20 @@
 #include "job/element.h"
 
-#include <climits>
-
 #include "job/commands.h"
 
 namespace vxcl {
 
 int HorizontalDots(const JobState& job, double mm) {
-  const long long h = static_cast<long long>(MmToDots(job.DotsPerMm, mm)) +
-                      job.MediaOffsetDots + job.ShiftDots;
-  if (h > INT_MAX) return INT_MAX;
-  if (h < INT_MIN) return INT_MIN;
-  return static_cast<int>(h);
+  return Saturated(static_cast<long long>(MmToDots(job.dotsPerMm, mm)) +
+                   job.mediaOffsetDots + job.shiftDots);
 }
 
 int VerticalDots(const JobState& job, double mm) {
-  return MmToDots(job.DotsPerMm, mm);
+  return MmToDots(job.dotsPerMm, mm);
 }
 
 int SizeDots(const JobState& job, double mm) {
-  return MmToDots(job.DotsPerMm, mm);
+  return MmToDots(job.dotsPerMm, mm);
 }
 
 std::string ElementText(int direction, int h, int v, std::string_view command) {
@@ -36,7 +31,7 @@ std::string ElementText(int direction, int h, int v, std::string_view command) {
 
 void AppendElement(JobState& job, int direction, int h, int v,
                    std::string_view command) {
-  job.JobBody += ElementText(direction, h, v, command);
+  job.body += ElementText(direction, h, v, command);
 }
 
 }  // namespace vxcl

@@ -2,7 +2,8 @@
 #ifndef VXCL_JOB_HOST_WAIT_H
 #define VXCL_JOB_HOST_WAIT_H
 
-#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/host_events.h"
 
 namespace vxcl {
 

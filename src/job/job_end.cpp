@@ -3,83 +3,77 @@
 #include <utility>
 
 #include "job/commands.h"
-#include "job/errors.h"
-#include "job/last_error.h"
 #include "job/raw_job.h"
-#include "job/result_code.h"
+#include "platform/printer_system.h"
 
 namespace vxcl {
 
-int SetQuantity(JobState& job, int quantity) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult SetQuantity(JobState& job, int quantity) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   if (quantity < 0 || quantity > 999999 ||
-      (job.Cx208Mode && quantity > 65535)) {
+      (job.family == PrinterFamily::CX208 && quantity > 65535)) {
     quantity = 1;
-    code.Fail(kQuantityOutOfRange);
+    code.Fail(VXCL_QUANTITY);
   }
-  job.QuantityCommand = std::string{ESC, 'Q'} + Decimal(quantity);
+  job.quantityCommand = std::string{ESC, 'Q'} + Decimal(quantity);
   return code.Result();
 }
 
-int SetCutter(JobState& job, int cutCount, int eSeriesCount, int eSeriesFlag) {
-  if (!job.JobOpen) return kNoJob;
-  job.CutCommand.clear();
+VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
+                     int eSeriesFlag) {
+  if (!job.open) return VXCL_NO_JOB;
+  job.cutCommand.clear();
   CheckCode code;
   if (cutCount < 0 || cutCount > 9999) {
     cutCount = 0;
-    code.Fail(kCutCountOutOfRange);
+    code.Fail(VXCL_CUT_COUNT);
   }
   if (cutCount > 0) {
     eSeriesCount = 0;  // a cut count overrides the e-series count unchecked
-    job.CutCommand = std::string{ESC, NUL} + Decimal(cutCount);
+    job.cutCommand = std::string{ESC, NUL} + Decimal(cutCount);
   }
-  if (job.ESeriesMode) {
+  if (job.family == PrinterFamily::ESeries) {
     if (eSeriesCount < 0 || eSeriesCount > 9999) {
       eSeriesCount = 0;
-      code.Fail(kCutCountOutOfRange);
+      code.Fail(VXCL_CUT_COUNT);
     }
     if (eSeriesCount > 0)
-      job.CutCommand = std::string{ESC, 'A'} + Decimal(eSeriesCount);
-    if ((eSeriesFlag & 0xFF) != 0) job.CutCommand += std::string{ESC, 'B'};
+      job.cutCommand = std::string{ESC, 'A'} + Decimal(eSeriesCount);
+    if ((eSeriesFlag & 0xFF) != 0) job.cutCommand += std::string{ESC, 'B'};
   }
   return code.Result();
 }
 
-int EndJob(JobState& job, const Platform& platform) {
-  if (!job.JobOpen) return kNoJob;
+Outcome EndJob(JobState& job, const Platform& platform) {
+  if (!job.open) return VXCL_NO_JOB;
 
   // Until the submission, whatever happens closes the job.
   struct CloseJob {
     JobState& job;
-    ~CloseJob() { job.ResetJob(); }
+    ~CloseJob() { job.Reset(); }
   };
   std::string printer, document, stream;
   LabelLayout label{};
   {
     CloseJob closeJob{job};
-    if (job.QuantityCommand.empty()) return kNoQuantity;
-    stream.reserve(job.JobHeader.size() + job.JobBody.size() +
-                   job.CutCommand.size() + job.QuantityCommand.size() + 3);
-    stream += job.JobHeader;
-    stream += job.JobBody;
-    stream += job.CutCommand;
-    stream += job.QuantityCommand;
+    if (job.quantityCommand.empty()) return VXCL_QUANTITY;
+    stream.reserve(job.header.size() + job.body.size() + job.cutCommand.size() +
+                   job.quantityCommand.size() + 3);
+    stream += job.header;
+    stream += job.body;
+    stream += job.cutCommand;
+    stream += job.quantityCommand;
     stream += std::string{ESC, 'Z', ETX};
-    printer = job.PrinterName;
-    document = job.PrinterName + " Job";
-    label = LabelLayout{job.DotsPerMm, job.MaxWidthDots, job.LabelWidthDots,
-                        job.LabelHeightDots, job.MediaOffsetDots};
+    printer = job.printerName;
+    document = job.printerName + " Job";
+    label = LabelLayout{job.dotsPerMm, job.maxWidthDots, job.labelWidthDots,
+                        job.labelHeightDots, job.mediaOffsetDots};
   }
   // The job is closed before the submission waits: host code run by that
   // wait may start the next job, and that job must survive this call. The
   // submission works on its own copies.
-  try {
-    return RawJob(platform, std::move(printer), document, stream, &label);
-  } catch (const ERAWPrintError& error) {
-    RecordLastError(error.what());
-    return error.code();
-  }
+  return SubmitRawJob(platform, std::move(printer), document, stream, &label);
 }
 
 }  // namespace vxcl

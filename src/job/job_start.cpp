@@ -1,89 +1,86 @@
 #include "job/job_start.h"
 
 #include "job/commands.h"
-#include "job/errors.h"
-#include "job/last_error.h"
 #include "job/printer_lookup.h"
+#include "platform/platform.h"
 
 namespace vxcl {
 
-int BeginJobStart(JobState& job, const Platform& platform,
-                  const char* printerName) {
-  // BusyCount turns away a job start that enters while another one is in
+Outcome BeginJobStart(JobState& job, const Platform& platform,
+                      std::string_view printerName) {
+  // busyCount turns away a job start that enters while another one is in
   // these first steps.
-  if (++job.BusyCount > 1) {
-    job.BusyCount = 1;
-    return kBusy;
+  if (++job.busyCount > 1) {
+    job.busyCount = 1;
+    return VXCL_BUSY;
   }
-  job.ResetJob();
-  ClearLastError();
-  job.PrinterName = printerName ? printerName : "";
-  try {
-    if (!FindPrinter(*platform.printers, job.PrinterName, job))
-      return kPrinterNotFound;
-  } catch (const ERAWPrintError& error) {
-    RecordLastError(error.what());
-    return kPrinterNotFound;
-  }
-  if (job.DotsPerMm < 4) return kResolutionTooLow;
-  return kSuccess;
+  job.Reset();
+  job.printerName = printerName;
+  Expected<PrinterMetrics> printer =
+      LookUpPrinter(*platform.printers, job.printerName);
+  if (!printer) return std::move(printer.Failure());
+  job.dotsPerMm = printer->dotsPerMm;
+  job.maxWidthDots = printer->maxWidthDots;
+  job.maxHeightDots = printer->maxHeightDots;
+  if (job.dotsPerMm < 4) return VXCL_RESOLUTION_TOO_LOW;
+  return VXCL_OK;
 }
 
 void CloseFailedStart(JobState& job) {
-  job.JobOpen = false;
-  job.BusyCount = 0;
+  job.open = false;
+  job.busyCount = 0;
 }
 
 void CheckLabelSize(JobState& job, double widthMm, double heightMm,
                     CheckCode& code) {
-  job.LabelWidthDots = MmToDots(job.DotsPerMm, widthMm);
-  job.LabelHeightDots = MmToDots(job.DotsPerMm, heightMm);
-  if (job.LabelWidthDots < 0 || job.LabelWidthDots > job.MaxWidthDots) {
-    job.LabelWidthDots = job.MaxWidthDots;
-    code.Fail(kLabelWidthOutOfRange);
+  job.labelWidthDots = MmToDots(job.dotsPerMm, widthMm);
+  job.labelHeightDots = MmToDots(job.dotsPerMm, heightMm);
+  if (job.labelWidthDots < 0 || job.labelWidthDots > job.maxWidthDots) {
+    job.labelWidthDots = job.maxWidthDots;
+    code.Fail(VXCL_LABEL_WIDTH);
   }
-  if (job.LabelHeightDots < 0 || job.LabelHeightDots > job.MaxHeightDots) {
-    job.LabelHeightDots = 200;  // dots, whatever the resolution
-    code.Fail(kLabelHeightOutOfRange);
+  if (job.labelHeightDots < 0 || job.labelHeightDots > job.maxHeightDots) {
+    job.labelHeightDots = 200;  // dots, whatever the resolution
+    code.Fail(VXCL_LABEL_HEIGHT);
   }
 }
 
 void CheckShift(JobState& job, double shiftMm, CheckCode& code) {
-  job.ShiftDots = MmToDots(job.DotsPerMm, shiftMm);
-  if (job.ShiftDots > job.MaxWidthDots / 2) {
-    job.ShiftDots = 0;
-    code.Fail(kShiftOutOfRange);
+  job.shiftDots = MmToDots(job.dotsPerMm, shiftMm);
+  if (job.shiftDots > job.maxWidthDots / 2) {
+    job.shiftDots = 0;
+    code.Fail(VXCL_SHIFT);
   }
 }
 
 bool IsLongLabel(const JobState& job) {
-  return static_cast<long long>(job.LabelHeightDots) > 178LL * job.DotsPerMm;
+  return static_cast<long long>(job.labelHeightDots) > 178LL * job.dotsPerMm;
 }
 
-int InitLabelJob(JobState& job, const Platform& platform, LabelPrinter model,
-                 const char* printerName, int darkness, int speed,
-                 double labelWidth, double labelHeight, double shift) {
-  const int start = BeginJobStart(job, platform, printerName);
-  if (start != kSuccess) return start;
+Outcome OpenLabelJob(JobState& job, const Platform& platform,
+                     PrinterFamily family, std::string_view printerName,
+                     int darkness, int speed, double labelWidth,
+                     double labelHeight, double shift) {
+  Outcome start = BeginJobStart(job, platform, printerName);
+  if (start.code != VXCL_OK) return start;
 
-  job.ApplyMediaOffset = 0;
-  job.ESeriesMode = model == LabelPrinter::ESeries;
-  job.JobOpen = true;
+  job.family = family;
+  job.open = true;
 
   CheckCode code;
   CheckLabelSize(job, labelWidth, labelHeight, code);
   // The label sits at the far edge of the print head: every horizontal
   // position moves by the width the label does not cover.
-  job.MediaOffsetDots = job.MaxWidthDots - job.LabelWidthDots;
-  job.SettingsCommand =
+  job.mediaOffsetDots = job.maxWidthDots - job.labelWidthDots;
+  job.settingsCommand =
       std::string{ESC} + "CS" + Decimal(speed) + ESC + "#E" + Decimal(darkness);
   CheckShift(job, shift, code);
 
-  const char* area = !IsLongLabel(job)                ? "AR"
-                     : model == LabelPrinter::ESeries ? "EX0"
-                                                      : "AX";
-  job.JobHeader = std::string{STX, ESC, 'A', ESC} + area + job.SettingsCommand +
-                  std::string{ESC, 'Z', ETX, STX, ESC, 'A'};
+  const char* area = !IsLongLabel(job)                  ? "AR"
+                     : family == PrinterFamily::ESeries ? "EX0"
+                                                        : "AX";
+  job.header = std::string{STX, ESC, 'A', ESC} + area + job.settingsCommand +
+               std::string{ESC, 'Z', ETX, STX, ESC, 'A'};
   return code.Result();
 }
 

@@ -3,22 +3,22 @@
 #ifndef VXCL_JOB_JOB_START_H
 #define VXCL_JOB_JOB_START_H
 
+#include <string_view>
+
 #include "job/job_state.h"
-#include "job/result_code.h"
-#include "platform/platform.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
-inline constexpr int kLabelWidthOutOfRange = 11;
-inline constexpr int kLabelHeightOutOfRange = 12;
-inline constexpr int kShiftOutOfRange = 19;
+struct Platform;
 
 // The busy guard, the job reset, the printer name, the lookup and the
-// resolution test. Returns 1 when the job may open; 2, 3 or 4 otherwise,
-// with the job closed (and on 2 nothing touched but BusyCount). A lookup
-// error is recorded for VxclLastError and answered with 3.
-int BeginJobStart(JobState& job, const Platform& platform,
-                  const char* printerName);
+// resolution test. VXCL_OK when the job may open; VXCL_BUSY,
+// VXCL_PRINTER_NOT_FOUND (with the lookup's message) or
+// VXCL_RESOLUTION_TOO_LOW otherwise, with the job closed (and on busy
+// nothing touched but busyCount).
+Outcome BeginJobStart(JobState& job, const Platform& platform,
+                      std::string_view printerName);
 
 // Leaves a job start that failed half-way (an exception) closed and
 // unguarded.
@@ -35,12 +35,11 @@ void CheckShift(JobState& job, double shiftMm, CheckCode& code);
 // Labels longer than 178 mm need the long print-area command.
 bool IsLongLabel(const JobState& job);
 
-enum class LabelPrinter { CL, ESeries };
-
-// PrnInit and PrnInitESeries.
-int InitLabelJob(JobState& job, const Platform& platform, LabelPrinter model,
-                 const char* printerName, int darkness, int speed,
-                 double labelWidth, double labelHeight, double shift);
+// PrnInit (family CL) and PrnInitESeries (family ESeries).
+Outcome OpenLabelJob(JobState& job, const Platform& platform,
+                     PrinterFamily family, std::string_view printerName,
+                     int darkness, int speed, double labelWidth,
+                     double labelHeight, double shift);
 
 }  // namespace vxcl
 

@@ -2,15 +2,14 @@
 
 namespace vxcl {
 
-void JobState::ResetJob() {
-  JobOpen = false;
-  JobHeader.clear();
-  JobBody.clear();
-  QuantityCommand.clear();
-  CutCommand.clear();
-  ESeriesMode = false;
-  Cx208Mode = false;
-  BusyCount = 0;
+void JobState::Reset() {
+  open = false;
+  header.clear();
+  body.clear();
+  quantityCommand.clear();
+  cutCommand.clear();
+  family = PrinterFamily::CL;
+  busyCount = 0;
 }
 
 JobState& TheJob() {

@@ -6,30 +6,37 @@
 
 namespace vxcl {
 
+// The printers a label job is built for. CL is also the family of a closed
+// job.
+enum class PrinterFamily { CL, ESeries, CX208, CT400 };
+
 // Every command string is a counted byte string: any byte, NUL included.
 struct JobState {
-  bool JobOpen = false;
-  int BusyCount = 0;
-  bool ESeriesMode = false;
-  bool Cx208Mode = false;
-  int ApplyMediaOffset = 0;
-  std::string PrinterName;
-  int DotsPerMm = 0;
-  int MaxWidthDots = 0;
-  int MaxHeightDots = 0;
-  int LabelWidthDots = 0;
-  int LabelHeightDots = 0;
-  int MediaOffsetDots = 0;
-  int ShiftDots = 0;
-  std::string SettingsCommand;
-  std::string JobHeader;
-  std::string JobBody;
-  std::string CutCommand;
-  std::string QuantityCommand;
+  bool open = false;
+  int busyCount = 0;  // job starts in their first steps
+  PrinterFamily family = PrinterFamily::CL;
+  std::string printerName;  // as the host gave it
+  int dotsPerMm = 0;
+  int maxWidthDots = 0;
+  int maxHeightDots = 0;
+  int labelWidthDots = 0;
+  int labelHeightDots = 0;
+  int mediaOffsetDots = 0;
+  int shiftDots = 0;
+  std::string settingsCommand;
+  std::string header;
+  std::string body;
+  std::string cutCommand;
+  std::string quantityCommand;
 
-  // Empties the job's commands and clears its mode flags: what a job start
-  // does before its lookup, and what the job end and maintenance jobs do.
-  void ResetJob();
+  // CX208 and CT400 labels are centred on the print head.
+  bool CentresLabel() const {
+    return family == PrinterFamily::CX208 || family == PrinterFamily::CT400;
+  }
+
+  // Empties the job's commands and closes it: what a job start does before
+  // its lookup, and what the job end and maintenance jobs do.
+  void Reset();
 };
 
 // The job of this process. Lives from library load to unload; at unload its

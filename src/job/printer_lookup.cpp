@@ -1,34 +1,19 @@
 #include "job/printer_lookup.h"
 
-#include <climits>
-
-#include "job/errors.h"
-#include "job/last_error.h"
-#include "job/messages.h"
+#include "job/commands.h"
 
 namespace vxcl {
 
 namespace {
 
-DeviceCaps QueryOrThrow(Printer& printer, const DeviceMode& mode) {
-  auto caps = printer.QueryDevice(mode);
-  if (!caps) throw ERAWPrintError(0, std::string(kPrinterNotValid));
-  return *caps;
-}
+constexpr std::string_view kPrinterNotValid =
+    "Printer selected is not valid.....";
 
 int MillimetresToDots(int mm, int dotsPerMm) {
-  const long long dots = static_cast<long long>(mm) * dotsPerMm;
-  return dots > INT_MAX   ? INT_MAX
-         : dots < INT_MIN ? INT_MIN
-                          : static_cast<int>(dots);
+  return Saturated(static_cast<long long>(mm) * dotsPerMm);
 }
 
-int TenthsOfMm(int mm) {
-  const long long tenths = static_cast<long long>(mm) * 10;
-  return tenths > INT_MAX   ? INT_MAX
-         : tenths < INT_MIN ? INT_MIN
-                            : static_cast<int>(tenths);
-}
+int TenthsOfMm(int mm) { return Saturated(static_cast<long long>(mm) * 10); }
 
 }  // namespace
 
@@ -39,49 +24,53 @@ std::string_view TrimPrinterName(std::string_view name) {
   return name;
 }
 
-std::optional<TPrinterDevice> MatchPrinterName(PrinterSystem& printers,
-                                               std::string_view name) {
+std::optional<std::string> MatchPrinterName(PrinterSystem& printers,
+                                            std::string_view name) {
   // Printers are enumerated by name only, as on the Windows NT family; the
   // 9x enumeration by port is not needed on any supported platform.
   auto names = printers.PrinterNames();
   if (!names) return std::nullopt;
   const std::string_view wanted = TrimPrinterName(name);
-  for (const std::string& installed : *names)
-    if (TrimPrinterName(installed) == wanted)
-      return TPrinterDevice{{}, installed, {}};
+  for (std::string& installed : *names)
+    if (TrimPrinterName(installed) == wanted) return std::move(installed);
   return std::nullopt;
 }
 
-bool FindPrinter(PrinterSystem& printers, std::string_view name,
-                 JobState& job) {
-  if (name.empty()) return false;
-  const std::optional<TPrinterDevice> device = MatchPrinterName(printers, name);
-  if (!device) return false;
+Expected<PrinterMetrics> LookUpPrinter(PrinterSystem& printers,
+                                       std::string_view name) {
+  const Outcome notFound(VXCL_PRINTER_NOT_FOUND);
+  if (name.empty()) return notFound;
+  std::optional<std::string> installed = MatchPrinterName(printers, name);
+  if (!installed) return notFound;
 
   // A printer that cannot be opened, or whose paper settings cannot be read,
   // gives no metrics to probe with: it counts as not found.
-  auto printer = printers.Open(device->DeviceName);
-  if (!printer) return false;
+  auto printer = printers.Open(*installed);
+  if (!printer) return notFound;
   DeviceMode mode;
-  if (!printer->ReadDeviceMode(mode)) {
-    const std::string reason = printer->FailureReason();
-    if (!reason.empty()) RecordLastError(reason);
-    return false;
-  }
+  if (!printer->ReadDeviceMode(mode))
+    return Outcome(VXCL_PRINTER_NOT_FOUND, printer->FailureReason());
 
-  const DeviceCaps defaults = QueryOrThrow(*printer, mode);
-  job.DotsPerMm = static_cast<int>(defaults.dotsPerInch / 25.4L + 0.5L);
-  const int defaultWidth = TenthsOfMm(defaults.printableWidthMm);
+  const Outcome notValid(VXCL_PRINTER_NOT_FOUND, std::string(kPrinterNotValid));
+  const auto defaults = printer->QueryDevice(mode);
+  if (!defaults) return notValid;
+  PrinterMetrics metrics;
+  metrics.name = std::move(*installed);
+  metrics.dotsPerMm = static_cast<int>(defaults->dotsPerInch / 25.4L + 0.5L);
 
   mode.paperWidth = 10000;  // 1000 mm: the widest paper the printer allows
-  job.MaxWidthDots = MillimetresToDots(
-      QueryOrThrow(*printer, mode).printableWidthMm, job.DotsPerMm);
+  const auto widest = printer->QueryDevice(mode);
+  if (!widest) return notValid;
+  metrics.maxWidthDots =
+      MillimetresToDots(widest->printableWidthMm, metrics.dotsPerMm);
 
-  mode.paperWidth = defaultWidth;
+  mode.paperWidth = TenthsOfMm(defaults->printableWidthMm);
   mode.paperLength = 10000;  // 1000 mm: the longest paper it allows
-  job.MaxHeightDots = MillimetresToDots(
-      QueryOrThrow(*printer, mode).printableHeightMm, job.DotsPerMm);
-  return true;
+  const auto longest = printer->QueryDevice(mode);
+  if (!longest) return notValid;
+  metrics.maxHeightDots =
+      MillimetresToDots(longest->printableHeightMm, metrics.dotsPerMm);
+  return metrics;
 }
 
 }  // namespace vxcl

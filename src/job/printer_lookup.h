@@ -1,5 +1,5 @@
 // Finds a printer by name and reads its resolution and widest and longest
-// printable area into the job.
+// printable area.
 #ifndef VXCL_JOB_PRINTER_LOOKUP_H
 #define VXCL_JOB_PRINTER_LOOKUP_H
 
@@ -7,32 +7,35 @@
 #include <string>
 #include <string_view>
 
-#include "job/job_state.h"
+#include "job/outcome.h"
 #include "platform/printer_system.h"
 
 namespace vxcl {
 
-// One installed printer as the lookup sees it.
-struct TPrinterDevice {
-  std::string DriverName;  // always empty
-  std::string DeviceName;  // the name the printer system reports
-  std::string PortName;    // always empty
+// What a job start reads from its printer.
+struct PrinterMetrics {
+  std::string name;  // as the printer system reports it
+  int dotsPerMm = 0;
+  int maxWidthDots = 0;   // the widest printable line
+  int maxHeightDots = 0;  // the longest printable label
 };
 
 // The name with leading and trailing bytes of value 0x20 or below removed.
 std::string_view TrimPrinterName(std::string_view name);
 
-// The first installed printer whose name, trimmed, equals `name` trimmed
-// (letter case counting); nullopt when none does or the printers cannot be
-// listed.
-std::optional<TPrinterDevice> MatchPrinterName(PrinterSystem& printers,
-                                               std::string_view name);
+// The name of the first installed printer whose name, trimmed, equals
+// `name` trimmed (letter case counting); nullopt when none does or the
+// printers cannot be listed.
+std::optional<std::string> MatchPrinterName(PrinterSystem& printers,
+                                            std::string_view name);
 
-// True when a printer of that name (compared trimmed, letter case counting)
-// was found and DotsPerMm, MaxWidthDots and MaxHeightDots were written.
-// Throws ERAWPrintError ("Printer selected is not valid.....") when the
-// printer cannot report its metrics.
-bool FindPrinter(PrinterSystem& printers, std::string_view name, JobState& job);
+// The metrics of the printer of that name (compared trimmed, letter case
+// counting). Fails with VXCL_PRINTER_NOT_FOUND: with no message when there
+// is no such printer or it cannot be opened; with the printer system's
+// reason when its paper settings cannot be read; with "Printer selected is
+// not valid....." when it cannot report its metrics.
+Expected<PrinterMetrics> LookUpPrinter(PrinterSystem& printers,
+                                       std::string_view name);
 
 }  // namespace vxcl
 

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "job/errors.h"
 #include "job/host_wait.h"
-#include "job/messages.h"
 #include "job/printer_lookup.h"
+#include "platform/host_text.h"
+#include "platform/platform.h"
 
 namespace vxcl {
 
@@ -16,6 +16,19 @@ namespace {
 constexpr std::uint32_t kEnumerationRetryMs = 5000;
 constexpr unsigned kEnumerationRetryPauseMs = 10;
 constexpr int kMostQueuedJobs = 2;
+
+// The spooler's messages keep their original Traditional Chinese wording;
+// the quotation marks around a name are part of the message.
+
+// "The selected "NAME" printer cannot be used."
+std::string PrinterUnusableMessage(std::string_view printerName) {
+  return "所選擇的 \"" + FromHostCodePage(printerName) + "\" 印表機無法使用.";
+}
+
+// "An error occurred while printing the "NAME" document."
+std::string DocumentFailedMessage(std::string_view documentName) {
+  return "列印 \"" + FromHostCodePage(documentName) + "\" 文件發生錯誤.";
+}
 
 // A printer step that throws counts as a failed step, so the clean-up
 // steps still run.
@@ -59,21 +72,21 @@ void WaitForQueue(Printer& printer, const Platform& platform) {
 
 }  // namespace
 
-std::string GetDefaultPrinterName(PrinterSystem& printers) {
+Expected<std::string> ReadDefaultPrinterName(PrinterSystem& printers) {
   std::optional<std::string> name = printers.DefaultPrinterName();
-  if (!name)
-    throw ERAWPrintErrorPrinterName(kRawJobDefaultPrinter,
-                                    std::string(kNoDefaultPrinter));
-  return *name;
+  if (!name) return Outcome(VXCL_SPOOL_DEFAULT_PRINTER, "無預設印表機.");
+  return std::move(*name);
 }
 
-int RawJob(const Platform& platform, std::string printer,
-           std::string_view document, std::string_view data,
-           const LabelLayout* label) {
-  int result = kRawJobSent;
+Outcome SubmitRawJob(const Platform& platform, std::string printer,
+                     std::string_view document, std::string_view data,
+                     const LabelLayout* label) {
+  VxclResult result = VXCL_OK;
   if (printer.empty()) {
-    printer = GetDefaultPrinterName(*platform.printers);
-    result = kRawJobDefaultPrinter;
+    Expected<std::string> fallback = ReadDefaultPrinterName(*platform.printers);
+    if (!fallback) return std::move(fallback.Failure());
+    printer = std::move(*fallback);
+    result = VXCL_SPOOL_DEFAULT_PRINTER;
   }
   if (printer.empty()) return result;
   const std::size_t length = data.size();
@@ -82,47 +95,44 @@ int RawJob(const Platform& platform, std::string printer,
   if (!handle) {
     // The job was opened on the printer the lookup matched, whose name may
     // differ from the host's text by surrounding blanks: send it there.
-    const auto device = MatchPrinterName(*platform.printers, printer);
-    if (device && device->DeviceName != printer)
-      handle = platform.printers->Open(device->DeviceName);
+    const auto installed = MatchPrinterName(*platform.printers, printer);
+    if (installed && *installed != printer)
+      handle = platform.printers->Open(*installed);
   }
-  if (!handle)
-    throw ERAWPrintErrorPrinterName(kRawJobCannotOpen,
-                                    PrinterUnusableMessage(printer));
+  if (!handle) return {VXCL_SPOOL_OPEN, PrinterUnusableMessage(printer)};
   WaitForQueue(*handle, platform);
 
   // A failing step records its code; a later failing clean-up step replaces
   // it, and the remaining clean-up steps still run.
-  int failure = 0;
+  std::optional<VxclResult> failure;
   if (!Succeeds([&] { return handle->StartDocument(document); })) {
-    failure = kRawJobStartDocFailed;
+    failure = VXCL_SPOOL_START_DOC;
   } else {
     // A page that cannot be started fails the document like the start does.
     if (!Succeeds([&] { return handle->StartPage(); })) {
-      failure = kRawJobStartDocFailed;
+      failure = VXCL_SPOOL_START_DOC;
     } else {
       std::size_t written = 0;
       if (label) handle->DescribeLabel(*label);
       if (!Succeeds([&] { return handle->Write(data, written); }))
-        failure = kRawJobWriteFailed;
+        failure = VXCL_SPOOL_WRITE;
       else if (written < length)
-        failure = kRawJobShortWrite;
+        failure = VXCL_SPOOL_SHORT_WRITE;
       if (!Succeeds([&] { return handle->EndPage(); }))
-        failure = kRawJobEndPageFailed;
+        failure = VXCL_SPOOL_END_PAGE;
     }
     if (!Succeeds([&] { return handle->EndDocument(); }))
-      failure = kRawJobEndDocFailed;
+      failure = VXCL_SPOOL_END_DOC;
   }
 
-  if (failure == 0) {
+  if (!failure) {
     if (handle->SettlesAfterSubmission())
       WaitOneSecond(*platform.events, *platform.clock);
     else
       ServiceMessages(*platform.events);
   }
   handle.reset();  // closes the printer
-  if (failure != 0)
-    throw ERAWPrintError(failure, DocumentFailedMessage(document));
+  if (failure) return {*failure, DocumentFailedMessage(document)};
   return result;
 }
 

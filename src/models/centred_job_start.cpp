@@ -4,19 +4,20 @@
 
 namespace vxcl {
 
-int BeginCentredJob(JobState& job, const Platform& platform,
-                    const char* printerName, double labelWidth,
-                    double labelHeight, CheckCode& code) {
-  const int start = BeginJobStart(job, platform, printerName);
-  if (start != kSuccess) return start;
+Outcome BeginCentredJob(JobState& job, const Platform& platform,
+                        PrinterFamily family, std::string_view printerName,
+                        double labelWidth, double labelHeight,
+                        CheckCode& code) {
+  Outcome start = BeginJobStart(job, platform, printerName);
+  if (start.code != VXCL_OK) return start;
 
-  job.ApplyMediaOffset = 1;
-  job.JobOpen = true;
+  job.family = family;
+  job.open = true;
   CheckLabelSize(job, labelWidth, labelHeight, code);
   // These printers centre the label on the head; an odd free width loses
   // its half dot.
-  job.MediaOffsetDots = (job.MaxWidthDots - job.LabelWidthDots) / 2;
-  return kSuccess;
+  job.mediaOffsetDots = (job.maxWidthDots - job.labelWidthDots) / 2;
+  return VXCL_OK;
 }
 
 }  // namespace vxcl

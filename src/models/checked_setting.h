@@ -2,15 +2,15 @@
 #ifndef VXCL_MODELS_CHECKED_SETTING_H
 #define VXCL_MODELS_CHECKED_SETTING_H
 
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
 struct SettingRange {
   int low;
   int high;
-  int replacement;  // sent instead of a value outside low..high
-  int failure;      // the result code that reports the replacement
+  int replacement;     // sent instead of a value outside low..high
+  VxclResult failure;  // the code that reports the replacement
 };
 
 // The value when it lies in the range; otherwise the replacement, with the

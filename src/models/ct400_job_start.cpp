@@ -13,7 +13,7 @@ namespace {
 char CheckedDarknessLetter(char letter, CheckCode& code) {
   const auto byte = static_cast<unsigned char>(letter);
   if (byte >= 'A' && byte <= 'F') return letter;
-  code.Fail(kDarknessLetterOutOfRange);
+  code.Fail(VXCL_CT400_DARKNESS_LETTER);
   return 'A';
 }
 
@@ -25,37 +25,38 @@ int PoMode(int pm) {
 
 }  // namespace
 
-int InitCt400Job(JobState& job, const Platform& platform,
-                 const char* printerName, const Ct400Settings& settings,
-                 double labelWidth, double labelHeight, double shift) {
+Outcome OpenCt400Job(JobState& job, const Platform& platform,
+                     std::string_view printerName,
+                     const Ct400Settings& settings, double labelWidth,
+                     double labelHeight, double shift) {
   CheckCode code;
-  const int start = BeginCentredJob(job, platform, printerName, labelWidth,
-                                    labelHeight, code);
-  if (start != kSuccess) return start;
+  Outcome start = BeginCentredJob(job, platform, PrinterFamily::CT400,
+                                  printerName, labelWidth, labelHeight, code);
+  if (start.code != VXCL_OK) return start;
 
   const char letter = CheckedDarknessLetter(settings.darknessLetter, code);
-  job.SettingsCommand =
+  job.settingsCommand =
       CommandFrame("CS" + Decimal(settings.speed)) +
       CommandFrame("#E" + Decimal(settings.darkness) + std::string{letter});
   std::string header = PrintAreaFrame(IsLongLabel(job));
-  header += job.SettingsCommand;
+  header += job.settingsCommand;
   header += CommandFrame("A3H+000V+0000");
-  header += LabelSizeFrame(job.LabelHeightDots);
+  header += LabelSizeFrame(job.labelHeightDots);
 
-  const int pm = CheckedSetting(settings.pm, {0, 8, 1, kPmOutOfRange}, code);
+  const int pm = CheckedSetting(settings.pm, {0, 8, 1, VXCL_CX_CP_CT_PM}, code);
   const int po =
-      CheckedSetting(settings.po, {-99, 99, 19, kPoOutOfRange}, code);
+      CheckedSetting(settings.po, {-99, 99, 19, VXCL_CX_CB_CT_PO}, code);
   header += CommandFrame("PO" + Decimal(PoMode(pm)) + (po < 0 ? "-" : "+") +
                          ZeroPadded(po < 0 ? -po : po, 2));
   header += CommandFrame("PM" + Decimal(pm));
-  const int ye = CheckedSetting(settings.ye, {0, 1, 0, kYeOutOfRange}, code);
+  const int ye = CheckedSetting(settings.ye, {0, 1, 0, VXCL_CT400_YE}, code);
   header += CommandFrame("YE" + Decimal(ye));
-  const int ig = CheckedSetting(settings.ig, {0, 2, 0, kIgOutOfRange}, code);
+  const int ig = CheckedSetting(settings.ig, {0, 2, 0, VXCL_CX_CI_CT_IG}, code);
   header += CommandFrame("IG" + Decimal(ig));
-  const int ph = CheckedSetting(settings.ph, {0, 1, 0, kPhOutOfRange}, code);
+  const int ph = CheckedSetting(settings.ph, {0, 1, 0, VXCL_CT400_PH}, code);
   header += CommandFrame("PH" + Decimal(ph));
   header += LabelOpening();
-  job.JobHeader = std::move(header);
+  job.header = std::move(header);
 
   CheckShift(job, shift, code);
   return code.Result();

@@ -4,17 +4,14 @@
 #ifndef VXCL_MODELS_CT400_JOB_START_H
 #define VXCL_MODELS_CT400_JOB_START_H
 
+#include <string_view>
+
 #include "job/job_state.h"
-#include "platform/platform.h"
+#include "job/outcome.h"
 
 namespace vxcl {
 
-inline constexpr int kYeOutOfRange = 8;
-inline constexpr int kPhOutOfRange = 9;
-inline constexpr int kDarknessLetterOutOfRange = 10;
-inline constexpr int kPmOutOfRange = 13;
-inline constexpr int kIgOutOfRange = 14;
-inline constexpr int kPoOutOfRange = 18;
+struct Platform;
 
 struct Ct400Settings {
   char darknessLetter = 'A';  // "A" to "F", sent after the darkness
@@ -29,9 +26,10 @@ struct Ct400Settings {
 
 // PrnInitCT400: 1, 2, 3, 4, or the last failing check in the order 11, 12,
 // 10, 13, 18, 8, 14, 9, 19. The job is not a CX job.
-int InitCt400Job(JobState& job, const Platform& platform,
-                 const char* printerName, const Ct400Settings& settings,
-                 double labelWidth, double labelHeight, double shift);
+Outcome OpenCt400Job(JobState& job, const Platform& platform,
+                     std::string_view printerName,
+                     const Ct400Settings& settings, double labelWidth,
+                     double labelHeight, double shift);
 
 }  // namespace vxcl
 

@@ -43,10 +43,9 @@ std::string CtSettingsRecord(const CtSettings& settings, CheckCode& code) {
   record.reserve(kCtRecordSize);
   for (int i = 0; i < kCtSettingCount; ++i) {
     const CtField& field = kFields[i];
-    const int value = CheckedSetting(settings[static_cast<std::size_t>(i)],
-                                     {field.low, field.high, field.replacement,
-                                      kCtSettingOutOfRangeBase + i + 1},
-                                     code);
+    const int value = CheckedSetting(
+        settings[static_cast<std::size_t>(i)],
+        {field.low, field.high, field.replacement, CtSettingCode(i + 1)}, code);
     if (field.bytes == 2) record += LowByte(value >> 8);
     record += LowByte(value);
     if (field.nulAfter) record += NUL;
@@ -55,11 +54,12 @@ std::string CtSettingsRecord(const CtSettings& settings, CheckCode& code) {
   return record;
 }
 
-int SendCtDefaults(JobState& job, const Platform& platform,
-                   const char* printerName, const CtSettings& settings) {
+Outcome SendCtDefaults(JobState& job, const Platform& platform,
+                       std::string_view printerName,
+                       const CtSettings& settings) {
   MaintenanceJob defaults(job, platform);
-  const int found = defaults.LookUp(printerName, ResolutionTest::None);
-  if (found != kSuccess) return found;
+  Outcome found = defaults.LookUp(printerName, ResolutionTest::None);
+  if (found.code != VXCL_OK) return found;
   CheckCode code;
   const std::string record = CtSettingsRecord(settings, code);
   return defaults.Submit(record, code);

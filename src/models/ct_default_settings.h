@@ -5,18 +5,22 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "job/job_state.h"
-#include "job/result_code.h"
-#include "platform/platform.h"
+#include "job/outcome.h"
 
 namespace vxcl {
+
+struct Platform;
 
 inline constexpr int kCtSettingCount = 21;
 inline constexpr int kCtRecordSize = 39;
 
-// Setting n (1 to 21) out of range gives this plus n (256 to 276).
-inline constexpr int kCtSettingOutOfRangeBase = 255;
+// Setting n (1 to 21) out of range: VXCL_CT_SETTING_1 to VXCL_CT_SETTING_21.
+inline VxclResult CtSettingCode(int n) {
+  return static_cast<VxclResult>(VXCL_CT_SETTING(n));
+}
 
 using CtSettings = std::array<int, kCtSettingCount>;
 
@@ -27,8 +31,9 @@ std::string CtSettingsRecord(const CtSettings& settings, CheckCode& code);
 // PrnCTDefault: 0 (printer not found), a submission code other than 1, the
 // last failing setting's code (256 to 276), or 1. Drops any open job once
 // the record was handed to the spooler.
-int SendCtDefaults(JobState& job, const Platform& platform,
-                   const char* printerName, const CtSettings& settings);
+Outcome SendCtDefaults(JobState& job, const Platform& platform,
+                       std::string_view printerName,
+                       const CtSettings& settings);
 
 }  // namespace vxcl
 

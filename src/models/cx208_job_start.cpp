@@ -7,26 +7,25 @@
 
 namespace vxcl {
 
-int InitCx208Job(JobState& job, const Platform& platform,
-                 const char* printerName, int darkness, int speed,
-                 const CxSettings& settings, double labelWidth,
-                 double labelHeight, double shift) {
+Outcome OpenCx208Job(JobState& job, const Platform& platform,
+                     std::string_view printerName, int darkness, int speed,
+                     const CxSettings& settings, double labelWidth,
+                     double labelHeight, double shift) {
   CheckCode code;
-  const int start = BeginCentredJob(job, platform, printerName, labelWidth,
-                                    labelHeight, code);
-  if (start != kSuccess) return start;
-  job.Cx208Mode = true;
+  Outcome start = BeginCentredJob(job, platform, PrinterFamily::CX208,
+                                  printerName, labelWidth, labelHeight, code);
+  if (start.code != VXCL_OK) return start;
 
   std::string header = CxSettingFrames(settings, code);
   CheckShift(job, shift, code);
-  job.SettingsCommand = CommandFrame("CS" + Decimal(speed)) +
+  job.settingsCommand = CommandFrame("CS" + Decimal(speed)) +
                         CommandFrame("#E" + Decimal(darkness));
   header += PrintAreaFrame(IsLongLabel(job));
   header += CommandFrame("A3H001V001");
-  header += LabelSizeFrame(job.LabelHeightDots);
-  header += job.SettingsCommand;
+  header += LabelSizeFrame(job.labelHeightDots);
+  header += job.settingsCommand;
   header += LabelOpening();
-  job.JobHeader = std::move(header);
+  job.header = std::move(header);
   return code.Result();
 }
 

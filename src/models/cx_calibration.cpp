@@ -18,16 +18,16 @@ std::string CxCalibrationStream(int heightDots, const CxSettings& settings,
   return stream;
 }
 
-int CalibrateCx(JobState& job, const Platform& platform,
-                const char* printerName, double labelHeight,
-                const CxSettings& settings) {
+Outcome SendCxCalibration(JobState& job, const Platform& platform,
+                          std::string_view printerName, double labelHeight,
+                          const CxSettings& settings) {
   MaintenanceJob calibration(job, platform);
-  const int found =
+  Outcome found =
       calibration.LookUp(printerName, ResolutionTest::AtLeast4DotsPerMm);
-  if (found != kSuccess) return found;
+  if (found.code != VXCL_OK) return found;
   CheckCode code;
-  const std::string stream =
-      CxCalibrationStream(MmToDots(job.DotsPerMm, labelHeight), settings, code);
+  const std::string stream = CxCalibrationStream(
+      MmToDots(calibration.DotsPerMm(), labelHeight), settings, code);
   return calibration.Submit(stream, code);
 }
 

@@ -5,16 +5,9 @@
 
 #include <string>
 
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kCpOutOfRange = 13;
-inline constexpr int kCiOutOfRange = 14;
-inline constexpr int kCeOutOfRange = 15;
-inline constexpr int kCd1OutOfRange = 16;
-inline constexpr int kCd2OutOfRange = 17;
-inline constexpr int kCbOutOfRange = 18;
 
 struct CxSettings {
   int cp = 1;

@@ -2,60 +2,35 @@
 
 #include <utility>
 
-#include "job/errors.h"
-#include "job/last_error.h"
 #include "job/printer_lookup.h"
 #include "job/raw_job.h"
+#include "platform/platform.h"
 
 namespace vxcl {
 
-MaintenanceJob::MaintenanceJob(JobState& job, const Platform& platform)
-    : job_(job),
-      platform_(platform),
-      printerName_(job.PrinterName),
-      dotsPerMm_(job.DotsPerMm),
-      maxWidthDots_(job.MaxWidthDots),
-      maxHeightDots_(job.MaxHeightDots) {}
-
-MaintenanceJob::~MaintenanceJob() {
-  if (submitted_ || !job_.JobOpen) return;
-  job_.PrinterName.swap(printerName_);
-  job_.DotsPerMm = dotsPerMm_;
-  job_.MaxWidthDots = maxWidthDots_;
-  job_.MaxHeightDots = maxHeightDots_;
+Outcome MaintenanceJob::LookUp(std::string_view printerName,
+                               ResolutionTest test) {
+  printerName_ = printerName;
+  Expected<PrinterMetrics> printer =
+      LookUpPrinter(*platform_.printers, printerName_);
+  if (!printer)
+    return {VXCL_MAINTENANCE_PRINTER_NOT_FOUND,
+            std::move(printer.Failure().message)};
+  dotsPerMm_ = printer->dotsPerMm;
+  if (test == ResolutionTest::AtLeast4DotsPerMm && dotsPerMm_ < 4)
+    return VXCL_RESOLUTION_TOO_LOW;
+  return VXCL_OK;
 }
 
-int MaintenanceJob::LookUp(const char* printerName, ResolutionTest test) {
-  ClearLastError();
-  job_.PrinterName = printerName ? printerName : "";
-  try {
-    if (!FindPrinter(*platform_.printers, job_.PrinterName, job_))
-      return kMaintenancePrinterNotFound;
-  } catch (const ERAWPrintError& error) {
-    RecordLastError(error.what());
-    return kMaintenancePrinterNotFound;
-  }
-  if (test == ResolutionTest::AtLeast4DotsPerMm && job_.DotsPerMm < 4)
-    return kResolutionTooLow;
-  return kSuccess;
-}
-
-int MaintenanceJob::Submit(std::string_view stream, const CheckCode& settings) {
-  std::string printer = job_.PrinterName;
-  const std::string document = printer + " Job";
+Outcome MaintenanceJob::Submit(std::string_view stream,
+                               const CheckCode& settings) {
+  const std::string document = printerName_ + " Job";
   // The label job in progress is dropped before the submission waits, so a
   // job that host code starts during that wait survives this call.
-  submitted_ = true;
-  job_.ResetJob();
-
-  int sent;
-  try {
-    sent = RawJob(platform_, std::move(printer), document, stream);
-  } catch (const ERAWPrintError& error) {
-    RecordLastError(error.what());
-    sent = error.code();
-  }
-  return sent != kRawJobSent ? sent : settings.Result();
+  job_.Reset();
+  Outcome sent = SubmitRawJob(platform_, printerName_, document, stream);
+  if (sent.code != VXCL_OK) return sent;
+  return settings.Result();
 }
 
 }  // namespace vxcl

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "graphics/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace vxcl {
 

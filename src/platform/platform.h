@@ -3,12 +3,12 @@
 #ifndef VXCL_PLATFORM_PLATFORM_H
 #define VXCL_PLATFORM_PLATFORM_H
 
-#include "platform/clock.h"
-#include "platform/font_rasterizer.h"
-#include "platform/host_events.h"
-#include "platform/printer_system.h"
-
 namespace vxcl {
+
+class Clock;
+class FontRasterizer;
+class HostEventQueue;
+class PrinterSystem;
 
 struct Platform {
   PrinterSystem* printers = nullptr;

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
-#include "job/byte_notation.h"
+#include "language/byte_notation.h"
+#include "language/control_bytes.h"
 
 namespace vxcl::preview {
 
 namespace {
-
-constexpr char kStx = '\x02', kEtx = '\x03', kEsc = '\x1b';
 
 // Every command name the printers know, matched longest first: a name that
 // begins another ("B" and "BD", "P" and "PS") never hides the longer one.
@@ -47,8 +46,8 @@ long long DigitsAt(std::string_view s, std::size_t at, std::size_t count) {
 
 std::size_t CommandReader::UncountedEnd(std::size_t from) const {
   std::size_t end = from;
-  while (end < stream_.size() && stream_[end] != kEsc && stream_[end] != kStx &&
-         stream_[end] != kEtx)
+  while (end < stream_.size() && stream_[end] != ESC && stream_[end] != STX &&
+         stream_[end] != ETX)
     ++end;
   return end;
 }
@@ -112,12 +111,12 @@ Token CommandReader::Next() {
   Token token;
   token.offset = pos_;
   const char c = stream_[pos_];
-  if (c == kStx || c == kEtx) {
-    token.kind = c == kStx ? Token::Kind::FrameStart : Token::Kind::FrameEnd;
+  if (c == STX || c == ETX) {
+    token.kind = c == STX ? Token::Kind::FrameStart : Token::Kind::FrameEnd;
     ++pos_;
     return token;
   }
-  if (c != kEsc) {
+  if (c != ESC) {
     token.kind = Token::Kind::Stray;
     const std::size_t end = UncountedEnd(pos_);
     token.body = stream_.substr(pos_, end - pos_);

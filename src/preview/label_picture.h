@@ -5,7 +5,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "graphics/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace vxcl::preview {
 

@@ -5,10 +5,10 @@
 
 #include <optional>
 
-#include "graphics/bitmap.h"
 #include "preview/barcode/data_matrix_symbol.h"
 #include "preview/barcode/variable_ratio_barcode.h"
 #include "preview/printer_text.h"
+#include "raster/bitmap.h"
 
 namespace vxcl::preview {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "graphics/bitmap_drawing.h"
+#include "raster/bitmap_drawing.h"
 
 namespace vxcl::preview {
 

@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "graphics/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace vxcl::preview {
 

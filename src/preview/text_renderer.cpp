@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text/host_text.h"
+#include "platform/host_text.h"
 
 namespace vxcl::preview {
 

@@ -4,21 +4,22 @@
 
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 #include "text/printer_font.h"
 
 namespace vxcl {
 
-int AgfaRasterFont(JobState& job, unsigned direction, double x, double y,
-                   char fontType, unsigned option, int hSize, int vSize,
-                   int pitch, std::string_view text) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddAgfaRasterFontText(JobState& job, unsigned direction, double x,
+                                 double y, char fontType, unsigned option,
+                                 int hSize, int vSize, int pitch,
+                                 std::string_view text) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
   fontType = CheckedFontType(fontType, code);
-  option = CheckedRange(option, 0u, 1u, kFontOptionOutOfRange, code);
-  hSize = CheckedRange(hSize, 16, 999, kHSizeOutOfRange, code);
-  vSize = CheckedRange(vSize, 16, 999, kVSizeOutOfRange, code);
+  option = CheckedRange(option, 0u, 1u, VXCL_FONT_OPTION, code);
+  hSize = CheckedRange(hSize, 16, 999, VXCL_H_SIZE, code);
+  vSize = CheckedRange(vSize, 16, 999, VXCL_V_SIZE, code);
   pitch = CheckedPitch(pitch, code);
 
   // Unlike the vector font, the text follows the last comma directly.

@@ -4,7 +4,7 @@
 
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 #include "text/printer_font.h"
 
 namespace vxcl {
@@ -21,14 +21,15 @@ std::string ExpansionCommand(int hExpansion, int vExpansion) {
 
 }  // namespace
 
-int InternalFont(JobState& job, unsigned direction, double x, double y,
-                 std::string_view fontCode, int hExpansion, int vExpansion,
-                 int pitch, std::string_view text) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddInternalFontText(JobState& job, unsigned direction, double x,
+                               double y, std::string_view fontCode,
+                               int hExpansion, int vExpansion, int pitch,
+                               std::string_view text) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
-  hExpansion = CheckedRange(hExpansion, 1, 12, kHExpansionOutOfRange, code);
-  vExpansion = CheckedRange(vExpansion, 1, 12, kVExpansionOutOfRange, code);
+  hExpansion = CheckedRange(hExpansion, 1, 12, VXCL_H_EXPANSION, code);
+  vExpansion = CheckedRange(vExpansion, 1, 12, VXCL_V_EXPANSION, code);
   pitch = CheckedPitch(pitch, code);
 
   std::string command = ExpansionCommand(hExpansion, vExpansion);

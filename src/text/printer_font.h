@@ -6,25 +6,16 @@
 
 #include <string>
 
-#include "job/result_code.h"
+#include "job/outcome.h"
 
 namespace vxcl {
-
-inline constexpr int kFontTypeOutOfRange = 64;
-inline constexpr int kFontOptionOutOfRange = 65;
-inline constexpr int kPitchOutOfRange = 66;
-inline constexpr int kHExpansionOutOfRange = 67;
-inline constexpr int kVExpansionOutOfRange = 68;
-inline constexpr int kHSizeOutOfRange = 69;
-inline constexpr int kVSizeOutOfRange = 70;
-inline constexpr int kVariationOutOfRange = 71;
 
 // A value within lowest..highest is kept. Any other is replaced by `lowest`,
 // which is the default of every printer-font field, and fails with
 // `failure`.
 template <class Number>
-Number CheckedRange(Number value, Number lowest, Number highest, int failure,
-                    CheckCode& code) {
+Number CheckedRange(Number value, Number lowest, Number highest,
+                    VxclResult failure, CheckCode& code) {
   if (value >= lowest && value <= highest) return value;
   code.Fail(failure);
   return lowest;

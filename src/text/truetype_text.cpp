@@ -5,24 +5,18 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/bitmap_rotation.h"
-#include "graphics/graphic_encoding.h"
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
-#include "text/host_text.h"
+#include "job/graphic_command.h"
+#include "platform/font_rasterizer.h"
+#include "platform/host_text.h"
+#include "raster/bitmap_rotation.h"
 
 namespace vxcl {
 
 namespace {
 
 constexpr int kNormalWeight = 400;
-
-int Saturated(long long value) {
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
 
 // Windows' MulDiv for a positive divisor: a * b / c rounded to the nearest
 // integer, halves away from zero; -1 when the result does not fit in 32
@@ -57,7 +51,7 @@ bool WantsStyles(int quarters, const TrueTypeTextArgs& a) {
 FontRequest RequestFor(const TrueTypeTextArgs& a, bool styled,
                        int screenPixelsPerInch) {
   FontRequest request;
-  request.faceName = HostTextAsUtf8(a.fontName ? a.fontName : "");
+  request.faceName = HostTextAsUtf8(a.fontName);
   request.height = HeightForPoints(a.fontSize, screenPixelsPerInch);
   request.weight = kNormalWeight;
   if (!styled) return request;
@@ -123,7 +117,7 @@ OneBitBitmap DrawTurned(RasterFont& font, std::u32string_view text,
 
 long long AlignedX(const JobState& job, int alignMode, long long xDots,
                    long long offDots, int paddedWidth) {
-  const long long media = job.MediaOffsetDots;
+  const long long media = job.mediaOffsetDots;
   switch (alignMode) {
     case 0:
       return xDots + media + offDots;
@@ -131,31 +125,28 @@ long long AlignedX(const JobState& job, int alignMode, long long xDots,
       return media + offDots;
     case 2: {
       const double centred =
-          (static_cast<double>(job.LabelWidthDots) - paddedWidth) / 2 + 0.5;
+          (static_cast<double>(job.labelWidthDots) - paddedWidth) / 2 + 0.5;
       return static_cast<long long>(centred) + media + offDots;
     }
     case 3:
-      return static_cast<long long>(job.MaxWidthDots) - paddedWidth + offDots -
-             media * job.ApplyMediaOffset;
+      return static_cast<long long>(job.maxWidthDots) - paddedWidth + offDots -
+             (job.CentresLabel() ? media : 0);
     default:
       return xDots;
   }
 }
 
-}  // namespace
-
-int TrueTypeText(JobState& job, FontRasterizer& fonts,
-                 const TrueTypeTextArgs& args) {
-  if (!job.JobOpen) return kNoJob;
-  long long xDots = MmToDots(job.DotsPerMm, args.x);
-  long long yDots = MmToDots(job.DotsPerMm, args.y);
+Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
+                      const TrueTypeTextArgs& args) {
+  long long xDots = MmToDots(job.dotsPerMm, args.x);
+  long long yDots = MmToDots(job.dotsPerMm, args.y);
 
   CheckCode code;
   int rotation = args.rotation;
   if (rotation < 0 ||
       (rotation > 3 && rotation != 90 && rotation != 180 && rotation != 270)) {
     rotation = 0;
-    code.Fail(kDirectionOutOfRange);
+    code.Fail(VXCL_DIRECTION);
   }
   int quarters = 0;
   if (rotation >= 90) {
@@ -168,7 +159,7 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
   if (!styled) quarters = 0;
   const std::shared_ptr<RasterFont> font =
       fonts.Font(RequestFor(args, styled, fonts.ScreenPixelsPerInch()));
-  const std::u32string text = DecodeHostText(args.text ? args.text : "");
+  const std::u32string text = DecodeHostText(args.text);
   const TextExtent cell = font->Extent(text);
 
   // The turned cell, and the move that keeps its top-left corner at (x, y).
@@ -192,7 +183,7 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
   }
   const long long keptWidth = width - cutLeft, keptHeight = height - cutTop;
   if (keptWidth > kMaxTextSide || keptHeight > kMaxTextSide)
-    throw TextTooLarge();
+    return {VXCL_INTERNAL_FAILURE, "the text is too large to draw"};
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
 
@@ -200,12 +191,27 @@ int TrueTypeText(JobState& job, FontRasterizer& fonts,
       *font, text, quarters, cell,
       {cutLeft, cutTop, cutLeft + paddedWidth, cutTop + paddedHeight});
 
-  const long long offDots = MmToDots(job.DotsPerMm, args.alignOffset);
+  const long long offDots = MmToDots(job.dotsPerMm, args.alignOffset);
   const long long x =
       AlignedX(job, args.alignMode, xDots, offDots, paddedWidth);
-  AppendElement(job, rotation, Saturated(x + job.ShiftDots), Saturated(yDots),
+  AppendElement(job, rotation, Saturated(x + job.shiftDots), Saturated(yDots),
                 EncodeBitmapGraphic(bitmap));
   return code.Result();
+}
+
+}  // namespace
+
+Outcome AddTrueTypeText(JobState& job, FontRasterizer* fonts,
+                        const TrueTypeTextArgs& args) {
+  if (!job.open) return VXCL_NO_JOB;
+  if (fonts == nullptr)
+    return {VXCL_INTERNAL_FAILURE, "no font system is available"};
+  // The font system's failures end here, with nothing appended.
+  try {
+    return DrawAndAppend(job, *fonts, args);
+  } catch (const FontError& error) {
+    return {VXCL_INTERNAL_FAILURE, error.what()};
+  }
 }
 
 }  // namespace vxcl

@@ -4,21 +4,21 @@
 
 #include "job/commands.h"
 #include "job/element.h"
-#include "job/result_code.h"
+#include "job/outcome.h"
 #include "text/printer_font.h"
 
 namespace vxcl {
 
-int VectorFont(JobState& job, unsigned direction, double x, double y,
-               char fontType, int hSize, int vSize, int variation, int pitch,
-               std::string_view text) {
-  if (!job.JobOpen) return kNoJob;
+VxclResult AddVectorFontText(JobState& job, unsigned direction, double x,
+                             double y, char fontType, int hSize, int vSize,
+                             int variation, int pitch, std::string_view text) {
+  if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
   fontType = CheckedFontType(fontType, code);
-  hSize = CheckedRange(hSize, 50, 999, kHSizeOutOfRange, code);
-  vSize = CheckedRange(vSize, 50, 999, kVSizeOutOfRange, code);
-  variation = CheckedRange(variation, 0, 9, kVariationOutOfRange, code);
+  hSize = CheckedRange(hSize, 50, 999, VXCL_H_SIZE, code);
+  vSize = CheckedRange(vSize, 50, 999, VXCL_V_SIZE, code);
+  variation = CheckedRange(variation, 0, 9, VXCL_VARIATION, code);
   pitch = CheckedPitch(pitch, code);
 
   // The font settings, then ESC "$=" ahead of the text.

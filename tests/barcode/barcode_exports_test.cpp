@@ -44,7 +44,7 @@ TEST_F(BarcodeExportTest, FailedAllocationsAddNothing) {
       ASSERT_LT(allowed, 1000) << "call " << i;
     }
   }
-  EXPECT_TRUE(job().JobOpen);
+  EXPECT_TRUE(job().open);
 }
 
 }  // namespace

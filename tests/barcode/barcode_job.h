@@ -19,8 +19,8 @@ class BarcodeJobTest : public JobTest {
   // and ShiftDots 0, as in the worked examples.
   void OpenFullWidthJob() {
     ASSERT_EQ(PrnInit(kPrinter, 3, 4, 104.0, 50.0, 0.0), 1);
-    ASSERT_EQ(job().MediaOffsetDots, 0);
-    header_ = job().JobHeader;
+    ASSERT_EQ(job().mediaOffsetDots, 0);
+    header_ = job().header;
   }
 
   // The same label in a CX208 job (centred: no offset either).
@@ -28,8 +28,8 @@ class BarcodeJobTest : public JobTest {
     ASSERT_EQ(
         PrnInitCX208(kPrinter, 3, 4, 1, 0, 0, 200, 3300, 0, 104.0, 50.0, 0.0),
         1);
-    ASSERT_EQ(job().MediaOffsetDots, 0);
-    header_ = job().JobHeader;
+    ASSERT_EQ(job().mediaOffsetDots, 0);
+    header_ = job().header;
   }
 
   // Ends the job; the bytes the printer received between the job header

@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "cups_world.h"
+#include "exports/export_guard.h"
 #include "harness/instant_clock.h"
 #include "job/job_state.h"
-#include "job/last_error.h"
 #include "job/printer_lookup.h"
 #include "job/raw_job.h"
 #include "platform/platform.h"
@@ -154,37 +154,36 @@ TEST_F(CupsPrinting, EveryShippedPpdGivesItsResolutionAndPrintableArea) {
   EXPECT_EQ(shipped, std::size(cases)) << "a PPD without a row here";
 
   for (const Case& c : cases) {
-    JobState job;
-    ASSERT_TRUE(FindPrinter(OsPrinterSystem(),
-                            std::string(kPpdQueuePrefix) + c.ppd, job))
-        << c.ppd << ": " << LastErrorMessage();
-    EXPECT_EQ(job.DotsPerMm, c.dotsPerMm) << c.ppd;
-    EXPECT_EQ(job.MaxWidthDots, c.widthMm * c.dotsPerMm) << c.ppd;
-    EXPECT_EQ(job.MaxHeightDots, c.lengthMm * c.dotsPerMm) << c.ppd;
+    auto printer =
+        LookUpPrinter(OsPrinterSystem(), std::string(kPpdQueuePrefix) + c.ppd);
+    ASSERT_TRUE(printer) << c.ppd << ": " << printer.Failure().message;
+    EXPECT_EQ(printer->dotsPerMm, c.dotsPerMm) << c.ppd;
+    EXPECT_EQ(printer->maxWidthDots, c.widthMm * c.dotsPerMm) << c.ppd;
+    EXPECT_EQ(printer->maxHeightDots, c.lengthMm * c.dotsPerMm) << c.ppd;
   }
-  JobState instance;
-  ASSERT_TRUE(FindPrinter(OsPrinterSystem(), kLabelInstance, instance));
-  EXPECT_EQ(instance.MaxWidthDots, 832);
+  const auto instance = LookUpPrinter(OsPrinterSystem(), kLabelInstance);
+  ASSERT_TRUE(instance);
+  EXPECT_EQ(instance->maxWidthDots, 832);
 }
 
 TEST_F(CupsPrinting, JobStartChecksTheLabelAgainstTheQueue) {
   EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(TheJob().DotsPerMm, 8);
-  EXPECT_EQ(TheJob().MaxWidthDots, 832);
-  EXPECT_EQ(TheJob().MaxHeightDots, 8000);
-  EXPECT_EQ(TheJob().MediaOffsetDots, 32);
+  EXPECT_EQ(TheJob().dotsPerMm, 8);
+  EXPECT_EQ(TheJob().maxWidthDots, 832);
+  EXPECT_EQ(TheJob().maxHeightDots, 8000);
+  EXPECT_EQ(TheJob().mediaOffsetDots, 32);
 
   EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 105.0, 50.0, 0.0), 11);
-  EXPECT_EQ(TheJob().LabelWidthDots, 832);
+  EXPECT_EQ(TheJob().labelWidthDots, 832);
   EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 1000.5, 0.0), 12);
-  EXPECT_TRUE(TheJob().JobOpen);
+  EXPECT_TRUE(TheJob().open);
 }
 
 TEST_F(CupsPrinting, UnknownAndWrongCaseNamesAreNotFound) {
   for (const char* name : {"sato_cl4nx", "Sato_CL4NX", "NO_SUCH_QUEUE",
                            "SATO_CL4NX/nope", "SATO", ""}) {
     EXPECT_EQ(PrnInit(name, 3, 4, 100.0, 50.0, 0.0), 3) << name;
-    EXPECT_FALSE(TheJob().JobOpen) << name;
+    EXPECT_FALSE(TheJob().open) << name;
   }
 }
 
@@ -231,7 +230,7 @@ TEST_F(CupsPrinting, EveryByteValuePassesThroughWhole) {
   std::string data;
   for (int i = 0; i < 300000; ++i) data += static_cast<char>((i * 7) % 256);
   const std::size_t before = ReceivedSoFar();
-  EXPECT_EQ(RawJob(Instant(), kLabelQueue, "binary", data), 1);
+  EXPECT_EQ(SubmitRawJob(Instant(), kLabelQueue, "binary", data).code, 1);
   const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
   ASSERT_EQ(jobs.size(), before + 1);
   EXPECT_EQ(jobs.back().size(), data.size());
@@ -240,7 +239,7 @@ TEST_F(CupsPrinting, EveryByteValuePassesThroughWhole) {
 
 TEST_F(CupsPrinting, NoPrinterNameSendsToTheCupsDefault) {
   const std::size_t before = ReceivedSoFar();
-  EXPECT_EQ(RawJob(Instant(), "", " Job", "default"), 144);
+  EXPECT_EQ(SubmitRawJob(Instant(), "", " Job", "default").code, 144);
   const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
   ASSERT_EQ(jobs.size(), before + 1);
   EXPECT_EQ(jobs.back(), "default");
@@ -261,7 +260,7 @@ TEST_F(CupsPrinting, RejectingQueueFailsTheDocumentStart) {
   EXPECT_EQ(PrnEnd(), 146);
   EXPECT_NE(LastError().find("REJECTING Job"), std::string::npos)
       << LastError();
-  EXPECT_FALSE(TheJob().JobOpen);
+  EXPECT_FALSE(TheJob().open);
   EXPECT_EQ(QueuedJobs(kRejectingQueue), 0);
 }
 
@@ -288,7 +287,8 @@ TEST_F(CupsPrinting, SubmissionWaitsWhileThreeJobsAreQueued) {
       cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, CUPS_JOBID_ALL, 1);
   });
   const auto start = Clock::now();
-  const int result = RawJob(CurrentPlatform(), kStuckQueue, "STUCK Job", "x");
+  const int result =
+      SubmitRawJob(CurrentPlatform(), kStuckQueue, "STUCK Job", "x").code;
   const auto waited = Clock::now() - start;
   submitted = true;
   canceller.join();
@@ -313,7 +313,7 @@ TEST_F(CupsPrinting, SchedulerDownGivesClearResultsAtOnce) {
   const auto start = Clock::now();
   EXPECT_EQ(PrnEnd(), 145);
   EXPECT_NE(LastError().find(kLabelQueue), std::string::npos) << LastError();
-  EXPECT_FALSE(TheJob().JobOpen);
+  EXPECT_FALSE(TheJob().open);
   EXPECT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 3);
   EXPECT_EQ(VxclPrinterMetrics(kLabelQueue, nullptr, nullptr, nullptr), 0);
   EXPECT_LT(Clock::now() - start, 5s);
@@ -328,9 +328,9 @@ TEST_F(CupsPrinting, PrinterQueriesLeaveTheJobAlone) {
   EXPECT_EQ(dotsPerMm, 24);
   EXPECT_EQ(maxWidthDots, 1920);
   EXPECT_EQ(maxHeightDots, 9600);
-  EXPECT_TRUE(TheJob().JobOpen);
-  EXPECT_EQ(TheJob().DotsPerMm, 8);
-  EXPECT_EQ(TheJob().MaxWidthDots, 832);
+  EXPECT_TRUE(TheJob().open);
+  EXPECT_EQ(TheJob().dotsPerMm, 8);
+  EXPECT_EQ(TheJob().maxWidthDots, 832);
 
   const int count = VxclPrinterCount();
   std::vector<std::string> names;

@@ -24,7 +24,7 @@ TEST_F(ExportTest, FailedAllocationInADrawingCallAddsNothing) {
   }
   for (int result : results) EXPECT_EQ(result, VXCL_INTERNAL_FAILURE);
   EXPECT_EQ(Body(), before);
-  EXPECT_TRUE(job().JobOpen);
+  EXPECT_TRUE(job().open);
   char message[32];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "out of memory");
@@ -42,8 +42,8 @@ TEST_F(ExportTest, FailedAllocationInEveryPlaceOfAJobLeavesAConsistentJob) {
       PrnQty(1);
       end = PrnEnd();
     }
-    EXPECT_FALSE(job().JobOpen) << allowed;
-    EXPECT_EQ(job().BusyCount, 0) << allowed;
+    EXPECT_FALSE(job().open) << allowed;
+    EXPECT_EQ(job().busyCount, 0) << allowed;
     if (end == 1) break;
   }
   OpenJob();
@@ -74,9 +74,9 @@ TEST_F(ExportTest, VirtualPrinterRegistry) {
   EXPECT_EQ(VxclAddVirtualPrinter("X", 300, 56, 400), 1);
   EXPECT_EQ(VxclVirtualJobCount("X"), 0);
   ASSERT_EQ(PrnInit("X", 3, 4, 50.0, 30.0, 0.0), 1);
-  EXPECT_EQ(job().DotsPerMm, 12);
-  EXPECT_EQ(job().MaxWidthDots, 672);
-  EXPECT_EQ(job().MaxHeightDots, 4800);
+  EXPECT_EQ(job().dotsPerMm, 12);
+  EXPECT_EQ(job().maxWidthDots, 672);
+  EXPECT_EQ(job().maxHeightDots, 4800);
   EXPECT_EQ(VxclRemoveVirtualPrinter("X"), 1);
   EXPECT_EQ(VxclRemoveVirtualPrinter("X"), 0);
   EXPECT_EQ(VxclVirtualJobCount("X"), -1);

@@ -54,8 +54,8 @@ class FaultInjectionTest : public JobTest {
 
   // After a fault: no job half-open, and a clean run prints what it should.
   void ExpectConsistentThenClean(FakePlatform& fake) {
-    EXPECT_FALSE(job().JobOpen);
-    EXPECT_EQ(job().BusyCount, 0);
+    EXPECT_FALSE(job().open);
+    EXPECT_EQ(job().busyCount, 0);
     for (const FakePrinterScript& p : fake.printers.printers)
       EXPECT_EQ(p.opened, p.closed) << p.name << " left open";
     fake.printers.printers.clear();

@@ -259,7 +259,7 @@ TEST_F(HostileArgumentTest, EveryPointerNullAndEveryStringOneMebibyte) {
     if (IsRefusal(result)) {
       EXPECT_EQ(Body(), "") << "a refusal adds nothing";
     }
-    EXPECT_EQ(job().BusyCount, 0);
+    EXPECT_EQ(job().busyCount, 0);
 
     // Printers a call added (a 1 MiB name) go; "VP" and "VP2" stay.
     const auto names = VirtualPrinters().PrinterNames();

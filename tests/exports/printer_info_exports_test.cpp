@@ -56,11 +56,11 @@ TEST_F(PrinterInfo, QueryLeavesTheOpenJobAlone) {
   VirtualPrinters().Remove("WIDE");
   EXPECT_EQ(dotsPerMm, 12);
   EXPECT_EQ(maxWidthDots, 2004);
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_EQ(job().DotsPerMm, 8);
-  EXPECT_EQ(job().MaxWidthDots, 832);
-  EXPECT_EQ(job().MaxHeightDots, 8000);
-  EXPECT_EQ(job().JobHeader, OpenJobHeader());
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().dotsPerMm, 8);
+  EXPECT_EQ(job().maxWidthDots, 832);
+  EXPECT_EQ(job().maxHeightDots, 8000);
+  EXPECT_EQ(job().header, OpenJobHeader());
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/bmp_decoder.h"
-#include "graphics/pcx_decoder.h"
+#include "raster/bmp_decoder.h"
+#include "raster/pcx_decoder.h"
 #include "support/pictures.h"
 
 namespace vxcl {

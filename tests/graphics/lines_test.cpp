@@ -23,7 +23,7 @@ class LinesTest : public JobTest,
     JobTest::SetUp();
     // DotsPerMm 8, MediaOffsetDots 16, ShiftDots 0.
     ASSERT_EQ(PrnInit(kPrinter, 3, 4, 102.0, 50.0, 0.0), 1);
-    ASSERT_EQ(job().MediaOffsetDots, 16);
+    ASSERT_EQ(job().mediaOffsetDots, 16);
   }
 };
 
@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"wide vertical line",
                  [] { return PrnDrawLine(10.0, 20.0, 1, 150, 12.5); },
                  "<ESC>%0<ESC>H96<ESC>V160<ESC>FW01V0100", 81},
-        LineCase{"bad direction", [] { return PrnDrawLine(10.0, 20.0, 2, 0, 12.5); },
+        LineCase{"bad direction",
+                 [] { return PrnDrawLine(10.0, 20.0, 2, 0, 12.5); },
                  "<ESC>%0<ESC>H96<ESC>V160<ESC>FW01H0100", 80},
         LineCase{"direction -1",
                  [] { return PrnDrawLine(10.0, 20.0, 0xFFFFFFFFu, 5, 1.0); },
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "<ESC>%0<ESC>H16<ESC>V0<ESC>FW99V0008", 1},
         LineCase{"width 100", [] { return PrnDrawLine(0.0, 0.0, 1, 100, 1.0); },
                  "<ESC>%0<ESC>H16<ESC>V0<ESC>FW01V0008", 81},
-        LineCase{"long line", [] { return PrnDrawLine(0.0, 0.0, 0, 1, 1300.0); },
+        LineCase{"long line",
+                 [] { return PrnDrawLine(0.0, 0.0, 0, 1, 1300.0); },
                  "<ESC>%0<ESC>H16<ESC>V0<ESC>FW01H10400", 1},
         LineCase{"negative length",
                  [] { return PrnDrawLine(0.0, 0.0, 0, 1, -1.5625); },
@@ -63,29 +65,31 @@ INSTANTIATE_TEST_SUITE_P(
                  "<ESC>%0<ESC>H-63<ESC>V-9<ESC>FW01H0008", 1},
         LineCase{"box", [] { return PrnDrawBox(5.0, 5.0, 3, 3, 80.0, 40.0); },
                  "<ESC>%0<ESC>H56<ESC>V40<ESC>FW0303H0640V0320", 1},
-        LineCase{"box widths 0", [] { return PrnDrawBox(5.0, 5.0, 0, 0, 1.0, 1.0); },
+        LineCase{"box widths 0",
+                 [] { return PrnDrawBox(5.0, 5.0, 0, 0, 1.0, 1.0); },
                  "<ESC>%0<ESC>H56<ESC>V40<ESC>FW0101H0008V0008", 81},
         LineCase{"box second width bad",
                  [] { return PrnDrawBox(0.0, 0.0, 12, -4, 2.0, 1300.0); },
                  "<ESC>%0<ESC>H16<ESC>V0<ESC>FW1201H0016V10400", 81},
-        LineCase{"reverse", [] { return PrnReverseImage(0.0, 0.0, 25.0, 10.0); },
+        LineCase{"reverse",
+                 [] { return PrnReverseImage(0.0, 0.0, 25.0, 10.0); },
                  "<ESC>%0<ESC>H16<ESC>V0<ESC>(200,80", 1},
-        LineCase{"reverse small", [] { return PrnReverseImage(1.0, 2.0, 1.0, -1.0); },
+        LineCase{"reverse small",
+                 [] { return PrnReverseImage(1.0, 2.0, 1.0, -1.0); },
                  "<ESC>%0<ESC>H24<ESC>V16<ESC>(8,-7", 1}));
 
 TEST_F(JobTest, ShiftMovesHorizontalPositionsOnly) {
   ASSERT_EQ(PrnInit(kPrinter, 3, 4, 80.0, 50.0, 2.0), 1);  // offset 192
-  EXPECT_EQ(job().MediaOffsetDots, 192);
-  EXPECT_EQ(job().ShiftDots, 16);
+  EXPECT_EQ(job().mediaOffsetDots, 192);
+  EXPECT_EQ(job().shiftDots, 16);
   PrnDrawLine(10.0, 5.0, 0, 1, 10.0);
   PrnDrawLine(10.06, 5.0, 0, 1, 10.0);
-  EXPECT_EQ(Show(Body()),
-            Show(B("<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080"
-                   "<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080")));
+  EXPECT_EQ(Show(Body()), Show(B("<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080"
+                                 "<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080")));
 }
 
 TEST_F(JobTest, DrawingWithoutAJobChangesNothing) {
-  job().JobBody = "previous";
+  job().body = "previous";
   EXPECT_EQ(PrnDrawLine(1, 1, 0, 1, 1), 0);
   EXPECT_EQ(PrnDrawBox(1, 1, 1, 1, 1, 1), 0);
   EXPECT_EQ(PrnReverseImage(1, 1, 1, 1), 0);

@@ -19,7 +19,7 @@ class PictureTest : public JobTest {
   // H is the converted x alone.
   void OpenFullWidthJob() {
     ASSERT_EQ(PrnInit(kPrinter, 3, 4, 104.0, 50.0, 0.0), 1);
-    ASSERT_EQ(job().MediaOffsetDots, 0);
+    ASSERT_EQ(job().mediaOffsetDots, 0);
   }
 
   // A width x height BMP, dark exactly where `dark` says.
@@ -121,7 +121,7 @@ TEST_F(PictureTest, WidthsAndHeightsArePaddedByOneToEight) {
       const std::string file = draw == &PrnDrawBMP
                                    ? Bmp(c.width, c.height, AllDark)
                                    : Pcx(c.width, c.height, AllDark);
-      job().JobBody.clear();
+      job().body.clear();
       ASSERT_EQ(draw(0, 0.0, 0.0, 0.0, 0.0, file.c_str()), 1);
       EXPECT_EQ(Body().substr(Body().find("GB") + 2, 6), c.sizes)
           << c.width << " x " << c.height;
@@ -143,7 +143,7 @@ TEST_F(PictureTest, PrinterRotationsAndOutOfRangeValues) {
                {3, 1, "<ESC>%3"},  {4, 7, "<ESC>%0"},   {45, 7, "<ESC>%0"},
                {-1, 7, "<ESC>%0"}, {360, 7, "<ESC>%0"}, {91, 7, "<ESC>%0"}};
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(PrnDrawBMP(c.rotation, 10.0, 5.0, 0.0, 0.0, file.c_str()), c.code)
         << c.rotation;
     const Element e = LastElement();
@@ -175,7 +175,7 @@ TEST_F(PictureTest, LibraryTurnsKeepTheTopLeftCornerInPlace) {
   for (const Case& c : cases) {
     const std::string file =
         c.bmp ? Bmp(20, 10, TopLeftOnly) : Pcx(20, 10, TopLeftOnly);
-    job().JobBody.clear();
+    job().body.clear();
     ASSERT_EQ((c.bmp ? PrnDrawBMP : PrnDrawPCX)(c.rotation, 10.0, 5.0, 0.0, 0.0,
                                                 file.c_str()),
               1);
@@ -205,7 +205,7 @@ TEST_F(PictureTest, ScalingNeedsBothSizes) {
   ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 25.0, file.c_str()), 1);
   EXPECT_EQ(LastElement().graphic.Width(), 24);
   // 5 x 2.5 mm at 8 dots/mm: 40 x 20 dots, each pixel a 2 x 2 block.
-  job().JobBody.clear();
+  job().body.clear();
   ASSERT_EQ(
       PrnDrawPCX(90, 0.0, 10.0, 5.0, 2.5, Pcx(20, 10, TopLeftOnly).c_str()), 1);
   const Element e = LastElement();

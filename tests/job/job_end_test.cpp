@@ -39,14 +39,14 @@ TEST_F(EndTest, EndClosesTheJobAndKeepsPrinterData) {
   OpenJob();
   PrnQty(1);
   ASSERT_EQ(PrnEnd(), 1);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().BusyCount, 0);
-  EXPECT_TRUE(job().JobHeader.empty());
-  EXPECT_TRUE(job().JobBody.empty());
-  EXPECT_TRUE(job().QuantityCommand.empty());
-  EXPECT_EQ(job().PrinterName, kPrinter);
-  EXPECT_EQ(job().SettingsCommand, B("<ESC>CS4<ESC>#E3"));
-  EXPECT_EQ(job().DotsPerMm, 8);
+  EXPECT_FALSE(job().open);
+  EXPECT_EQ(job().busyCount, 0);
+  EXPECT_TRUE(job().header.empty());
+  EXPECT_TRUE(job().body.empty());
+  EXPECT_TRUE(job().quantityCommand.empty());
+  EXPECT_EQ(job().printerName, kPrinter);
+  EXPECT_EQ(job().settingsCommand, B("<ESC>CS4<ESC>#E3"));
+  EXPECT_EQ(job().dotsPerMm, 8);
   EXPECT_EQ(PrnEnd(), 0);
   EXPECT_EQ(PrnQty(1), 0);
   EXPECT_EQ(SentJobs(), 1);
@@ -65,8 +65,8 @@ TEST_F(EndTest, NoQuantityMeans5AndNothingSent) {
   PrnDrawLine(1, 1, 0, 1, 1);
   EXPECT_EQ(PrnEnd(), 5);
   EXPECT_EQ(SentJobs(), 0);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_TRUE(job().JobBody.empty());
+  EXPECT_FALSE(job().open);
+  EXPECT_TRUE(job().body.empty());
 }
 
 TEST_F(EndTest, ClosedJobIgnoresEverything) {
@@ -74,8 +74,8 @@ TEST_F(EndTest, ClosedJobIgnoresEverything) {
   EXPECT_EQ(PrnQty(1), 0);
   EXPECT_EQ(PrnCutter(1, 1, 1), 0);
   EXPECT_EQ(PrnEnd(), 0);
-  EXPECT_EQ(job().QuantityCommand, before.QuantityCommand);
-  EXPECT_EQ(job().CutCommand, before.CutCommand);
+  EXPECT_EQ(job().quantityCommand, before.quantityCommand);
+  EXPECT_EQ(job().cutCommand, before.cutCommand);
   EXPECT_EQ(SentJobs(), 0);
 }
 
@@ -92,9 +92,9 @@ class QuantityTest : public JobTest,
 TEST_P(QuantityTest, RangeDependsOnTheModel) {
   const QtyCase& c = GetParam();
   OpenJob();
-  job().Cx208Mode = c.cx208;
+  if (c.cx208) job().family = PrinterFamily::CX208;
   EXPECT_EQ(PrnQty(c.quantity), c.code);
-  EXPECT_EQ(job().QuantityCommand, B(c.command));
+  EXPECT_EQ(job().quantityCommand, B(c.command));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,7 +135,7 @@ TEST_P(CutterTest, BuildsTheCutCommand) {
     OpenJob();
   PrnCutter(9, 0, 0);  // replaced whole by the call under test
   EXPECT_EQ(PrnCutter(c.cut, c.eCount, c.eFlag), c.code);
-  EXPECT_EQ(Show(job().CutCommand), Show(B(c.command)));
+  EXPECT_EQ(Show(job().cutCommand), Show(B(c.command)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

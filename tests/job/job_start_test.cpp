@@ -13,21 +13,20 @@ using StartTest = JobTest;
 
 TEST_F(StartTest, WorkedExampleBuildsTheHeader) {
   ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_EQ(job().DotsPerMm, 8);
-  EXPECT_EQ(job().MaxWidthDots, 832);
-  EXPECT_EQ(job().MaxHeightDots, 8000);
-  EXPECT_EQ(job().LabelWidthDots, 800);
-  EXPECT_EQ(job().LabelHeightDots, 400);
-  EXPECT_EQ(job().MediaOffsetDots, 32);
-  EXPECT_EQ(job().ShiftDots, 0);
-  EXPECT_EQ(job().ApplyMediaOffset, 0);
-  EXPECT_FALSE(job().ESeriesMode);
-  EXPECT_EQ(job().SettingsCommand, B("<ESC>CS4<ESC>#E3"));
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().dotsPerMm, 8);
+  EXPECT_EQ(job().maxWidthDots, 832);
+  EXPECT_EQ(job().maxHeightDots, 8000);
+  EXPECT_EQ(job().labelWidthDots, 800);
+  EXPECT_EQ(job().labelHeightDots, 400);
+  EXPECT_EQ(job().mediaOffsetDots, 32);
+  EXPECT_EQ(job().shiftDots, 0);
+  EXPECT_EQ(job().family, PrinterFamily::CL);
+  EXPECT_EQ(job().settingsCommand, B("<ESC>CS4<ESC>#E3"));
   const std::string expected =
       "\x02\x1b\x41\x1b\x41\x52\x1b\x43\x53\x34\x1b\x23\x45\x33\x1b\x5a\x03"
       "\x02\x1b\x41";
-  EXPECT_EQ(job().JobHeader, expected);
+  EXPECT_EQ(job().header, expected);
 }
 
 struct AreaCase {
@@ -45,9 +44,9 @@ TEST_P(PrintAreaTest, LongLabelsChooseTheLongAreaCommand) {
       c.eSeries ? PrnInitESeries(kPrinter, 3, 4, 100.0, c.heightMm, 0.0)
                 : PrnInit(kPrinter, 3, 4, 100.0, c.heightMm, 0.0);
   ASSERT_EQ(result, 1);
-  EXPECT_EQ(job().JobHeader, B(std::string("<STX><ESC>A<ESC>") + c.area +
-                               "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
-  EXPECT_EQ(job().ESeriesMode, c.eSeries);
+  EXPECT_EQ(job().header, B(std::string("<STX><ESC>A<ESC>") + c.area +
+                            "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
+  EXPECT_EQ(job().family == PrinterFamily::ESeries, c.eSeries);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,11 +72,11 @@ TEST_P(StartChecksTest, LastFailingCheckDecidesAndJobOpens) {
   const CheckCase& c = GetParam();
   EXPECT_EQ(PrnInit(kPrinter, 3, 4, c.width, c.height, c.shift), c.code)
       << c.what;
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_EQ(job().LabelWidthDots, c.labelWidthDots);
-  EXPECT_EQ(job().LabelHeightDots, c.labelHeightDots);
-  EXPECT_EQ(job().MediaOffsetDots, c.mediaOffsetDots);
-  EXPECT_EQ(job().ShiftDots, c.shiftDots);
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().labelWidthDots, c.labelWidthDots);
+  EXPECT_EQ(job().labelHeightDots, c.labelHeightDots);
+  EXPECT_EQ(job().mediaOffsetDots, c.mediaOffsetDots);
+  EXPECT_EQ(job().shiftDots, c.shiftDots);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,41 +97,41 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartTest, TooLongLabelFallsBackTo200DotsAndShortArea) {
   ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 5000.0, 0.0), 12);
-  EXPECT_EQ(job().JobHeader,
+  EXPECT_EQ(job().header,
             B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
 }
 
 TEST_F(StartTest, DarknessAndSpeedAreWrittenUnchecked) {
   ASSERT_EQ(PrnInit(kPrinter, -1, 10, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().SettingsCommand, B("<ESC>CS10<ESC>#E-1"));
+  EXPECT_EQ(job().settingsCommand, B("<ESC>CS10<ESC>#E-1"));
 }
 
 TEST_F(StartTest, UnknownNullOrEmptyPrinterReturns3AndStaysClosed) {
   for (const char* name : {"", "vp", "No such printer"}) {
     EXPECT_EQ(PrnInit(name, 3, 4, 100.0, 50.0, 0.0), 3) << name;
-    EXPECT_FALSE(job().JobOpen);
-    EXPECT_EQ(job().PrinterName, name);
+    EXPECT_FALSE(job().open);
+    EXPECT_EQ(job().printerName, name);
   }
   EXPECT_EQ(PrnInitESeries(nullptr, 3, 4, 100.0, 50.0, 0.0), 3);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().PrinterName, "");
+  EXPECT_FALSE(job().open);
+  EXPECT_EQ(job().printerName, "");
 }
 
 TEST_F(StartTest, NameIsTrimmedButCaseCounts) {
   EXPECT_EQ(PrnInit(" VP \t", 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().PrinterName, " VP \t");  // the host's text is kept
+  EXPECT_EQ(job().printerName, " VP \t");  // the host's text is kept
   EXPECT_EQ(PrnInit("Vp", 3, 4, 100.0, 50.0, 0.0), 3);
 }
 
 TEST_F(StartTest, LowResolutionPrinterIsRefusedWith4) {
   ASSERT_TRUE(VirtualPrinters().Add("Coarse", 88, 104, 1000));
   EXPECT_EQ(PrnInit("Coarse", 3, 4, 100.0, 50.0, 0.0), 4);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().DotsPerMm, 3);
+  EXPECT_FALSE(job().open);
+  EXPECT_EQ(job().dotsPerMm, 3);
   VirtualPrinters().Remove("Coarse");
   ASSERT_TRUE(VirtualPrinters().Add("Fine", 89, 104, 1000));
   EXPECT_EQ(PrnInit("Fine", 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().DotsPerMm, 4);
+  EXPECT_EQ(job().dotsPerMm, 4);
   VirtualPrinters().Remove("Fine");
 }
 
@@ -140,12 +139,12 @@ TEST_F(StartTest, BusyCountLeftAtOneTurnsAwayJobStartsUntouched) {
   OpenJob();
   ASSERT_EQ(PrnDrawLine(1, 1, 0, 1, 1), 1);
   const JobState before = job();
-  job().BusyCount = 1;
+  job().busyCount = 1;
   EXPECT_EQ(PrnInit("Other", 3, 4, 10.0, 10.0, 0.0), 2);
-  EXPECT_EQ(job().BusyCount, 1);
-  EXPECT_EQ(job().PrinterName, before.PrinterName);
-  EXPECT_EQ(job().JobBody, before.JobBody);
-  EXPECT_TRUE(job().JobOpen);
+  EXPECT_EQ(job().busyCount, 1);
+  EXPECT_EQ(job().printerName, before.printerName);
+  EXPECT_EQ(job().body, before.body);
+  EXPECT_TRUE(job().open);
   EXPECT_EQ(PrnInitESeries(kPrinter, 3, 4, 10.0, 10.0, 0.0), 2);
   // Ending the open job clears the guard.
   PrnQty(1);
@@ -159,9 +158,9 @@ TEST_F(StartTest, SecondStartDropsTheFirstJob) {
   PrnQty(5);
   PrnCutter(2, 0, 0);
   ASSERT_EQ(PrnInitESeries(kPrinter, 1, 2, 100.0, 50.0, 0.0), 1);
-  EXPECT_TRUE(job().JobBody.empty());
-  EXPECT_TRUE(job().QuantityCommand.empty());
-  EXPECT_TRUE(job().CutCommand.empty());
+  EXPECT_TRUE(job().body.empty());
+  EXPECT_TRUE(job().quantityCommand.empty());
+  EXPECT_TRUE(job().cutCommand.empty());
   PrnReverseImage(0, 0, 1, 1);
   PrnQty(1);
   ASSERT_EQ(PrnEnd(), 1);
@@ -174,8 +173,8 @@ TEST_F(StartTest, FailedStartDropsTheOpenJob) {
   OpenJob();
   PrnQty(1);
   EXPECT_EQ(PrnInit("missing", 3, 4, 100.0, 50.0, 0.0), 3);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_TRUE(job().QuantityCommand.empty());
+  EXPECT_FALSE(job().open);
+  EXPECT_TRUE(job().quantityCommand.empty());
   EXPECT_EQ(PrnEnd(), 0);
   EXPECT_EQ(SentJobs(), 0);
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "job/errors.h"
-#include "job/last_error.h"
 #include "support/fake_platform.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
@@ -22,11 +20,11 @@ TEST_F(LookupTest, ProbesDefaultThenWidestThenLongestPaper) {
   p.dotsPerInch = 203;
   p.widthMm = 104;
   p.heightMm = 2000;
-  JobState state;
-  ASSERT_TRUE(FindPrinter(fake.printers, "Label Printer", state));
-  EXPECT_EQ(state.DotsPerMm, 8);
-  EXPECT_EQ(state.MaxWidthDots, 832);
-  EXPECT_EQ(state.MaxHeightDots, 8000);  // 1000 mm paper: 1000 mm printable
+  const auto printer = LookUpPrinter(fake.printers, "Label Printer");
+  ASSERT_TRUE(printer);
+  EXPECT_EQ(printer->dotsPerMm, 8);
+  EXPECT_EQ(printer->maxWidthDots, 832);
+  EXPECT_EQ(printer->maxHeightDots, 8000);  // 1000 mm paper: 1000 mm printable
   ASSERT_EQ(p.modes.size(), 3u);
   EXPECT_EQ(p.modes[0].paperWidth, 2100);  // the driver's own paper first
   EXPECT_EQ(p.modes[1].paperWidth, 10000);
@@ -44,9 +42,9 @@ TEST_F(LookupTest, ResolutionRoundsToDotsPerMm) {
   for (const auto& c : cases) {
     FakePlatform local;
     local.printers.Add("P").dotsPerInch = c.dpi;
-    JobState state;
-    ASSERT_TRUE(FindPrinter(local.printers, "P", state));
-    EXPECT_EQ(state.DotsPerMm, c.dotsPerMm) << c.dpi << " dpi";
+    const auto printer = LookUpPrinter(local.printers, "P");
+    ASSERT_TRUE(printer);
+    EXPECT_EQ(printer->dotsPerMm, c.dotsPerMm) << c.dpi << " dpi";
   }
 }
 
@@ -54,37 +52,34 @@ TEST_F(LookupTest, FirstOfTheTrimmedNamesWins) {
   fake.printers.Add("Other");
   fake.printers.Add(" Label ").dotsPerInch = 300;
   fake.printers.Add("Label").dotsPerInch = 600;
-  JobState state;
-  ASSERT_TRUE(FindPrinter(fake.printers, "Label\t", state));
-  EXPECT_EQ(state.DotsPerMm, 12);
-  EXPECT_FALSE(FindPrinter(fake.printers, "label", state));
-  EXPECT_FALSE(FindPrinter(fake.printers, "", state));
+  const auto printer = LookUpPrinter(fake.printers, "Label\t");
+  ASSERT_TRUE(printer);
+  EXPECT_EQ(printer->dotsPerMm, 12);
+  EXPECT_EQ(printer->name, " Label ");
+  EXPECT_FALSE(LookUpPrinter(fake.printers, "label"));
+  EXPECT_FALSE(LookUpPrinter(fake.printers, ""));
 }
 
-TEST_F(LookupTest, UnusablePrintersAreNotFoundAndWriteNothing) {
+TEST_F(LookupTest, UnusablePrintersAreNotFound) {
   fake.printers.Add("Closed").canOpen = false;
   fake.printers.Add("NoMode").canReadMode = false;
-  JobState state;
-  state.DotsPerMm = 77;
-  EXPECT_FALSE(FindPrinter(fake.printers, "Closed", state));
-  EXPECT_FALSE(FindPrinter(fake.printers, "NoMode", state));
-  EXPECT_EQ(state.DotsPerMm, 77);
+  for (const char* name : {"Closed", "NoMode"}) {
+    auto printer = LookUpPrinter(fake.printers, name);
+    ASSERT_FALSE(printer) << name;
+    EXPECT_EQ(printer.Failure().code, VXCL_PRINTER_NOT_FOUND) << name;
+  }
   fake.printers.enumerationFails = true;
-  EXPECT_FALSE(FindPrinter(fake.printers, "NoMode", state));
+  EXPECT_FALSE(LookUpPrinter(fake.printers, "NoMode"));
 }
 
-TEST_F(LookupTest, AMissingDeviceContextRaisesTheLookupError) {
+TEST_F(LookupTest, AMissingDeviceContextIsTheLookupError) {
   for (int failing = 0; failing < 3; ++failing) {
     FakePlatform local;
     FakePrinterScript& p = local.printers.Add("P");
     p.queryFailsAt = failing;
-    JobState state;
-    try {
-      FindPrinter(local.printers, "P", state);
-      ADD_FAILURE() << "no error for query " << failing;
-    } catch (const ERAWPrintError& e) {
-      EXPECT_STREQ(e.what(), "Printer selected is not valid.....");
-    }
+    auto printer = LookUpPrinter(local.printers, "P");
+    ASSERT_FALSE(printer) << "query " << failing;
+    EXPECT_EQ(printer.Failure().message, "Printer selected is not valid.....");
     EXPECT_EQ(p.closed, p.opened);
   }
 }
@@ -92,8 +87,7 @@ TEST_F(LookupTest, AMissingDeviceContextRaisesTheLookupError) {
 TEST_F(LookupTest, JobStartAnswersALookupErrorWith3AndTheMessage) {
   fake.printers.Add("P").queryFailsAt = 1;
   EXPECT_EQ(PrnInit("P", 3, 4, 100.0, 50.0, 0.0), 3);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().BusyCount, 0);
+  EXPECT_EQ(PrnQty(1), 0) << "no job is open";
   char message[64];
   EXPECT_EQ(VxclLastError(message, sizeof message), 34);
   EXPECT_STREQ(message, "Printer selected is not valid.....");
@@ -110,8 +104,7 @@ TEST_F(LookupTest, AnExceptionInsideAJobStartNeverEscapes) {
   fake.printers.throwBadAlloc = true;
   EXPECT_EQ(PrnInit("P", 3, 4, 100.0, 50.0, 0.0), VXCL_INTERNAL_FAILURE);
   EXPECT_EQ(PrnInitESeries("P", 3, 4, 100.0, 50.0, 0.0), VXCL_INTERNAL_FAILURE);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().BusyCount, 0);
+  EXPECT_EQ(PrnQty(1), 0) << "no job is open";
   char message[64];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "out of memory");

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "job/errors.h"
 #include "support/fake_platform.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
@@ -24,7 +23,7 @@ class RawJobTest : public JobTest {
 TEST_F(RawJobTest, WritesEveryByteNulIncludedAndSettlesOneSecond) {
   FakePrinterScript& p = fake.printers.Add("P");
   const std::string data("A\0B\0\0C", 6);
-  EXPECT_EQ(RawJob(platform(), "P", "P Job", data), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "P Job", data).code, 1);
   EXPECT_EQ(p.written, data);
   EXPECT_EQ(p.documentName, "P Job");
   EXPECT_EQ(p.steps,
@@ -40,7 +39,7 @@ TEST_F(RawJobTest, TwoQueuedJobsDoNotWait) {
   FakePrinterScript& p = fake.printers.Add("P");
   p.queue = {2};
   fake.clock.nowMs = 0xFFFFFF00u;  // the counter wraps during the wait
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(p.enumerations, 1);
   EXPECT_LE(fake.clock.slept, 1010u);
 }
@@ -56,7 +55,7 @@ TEST_F(RawJobTest, ThreeQueuedJobsWaitInOneSecondRoundsServicingEvents) {
       ++dispatchedDuringWait;
     }
   };
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(p.enumerations, 4);
   EXPECT_GE(fake.clock.slept, 4000u);  // three rounds, then the settle wait
   EXPECT_LT(fake.clock.slept, 4100u);
@@ -67,7 +66,7 @@ TEST_F(RawJobTest, ThreeQueuedJobsWaitInOneSecondRoundsServicingEvents) {
 TEST_F(RawJobTest, QuitRequestIsSwallowed) {
   fake.printers.Add("P");
   fake.events.waiting = {Taken::Other, Taken::Quit, Taken::Other};
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(fake.events.dispatched, 2);
   EXPECT_TRUE(fake.events.waiting.empty());
 }
@@ -75,7 +74,7 @@ TEST_F(RawJobTest, QuitRequestIsSwallowed) {
 TEST_F(RawJobTest, FailingEnumerationIsRetriedForFiveSecondsThenIgnored) {
   FakePrinterScript& p = fake.printers.Add("P");
   p.queue = {std::nullopt};
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(p.written, "x");
   EXPECT_GE(fake.clock.slept, 5000u + 1000u);
   EXPECT_LT(fake.clock.slept, 5000u + 1000u + 50u);
@@ -84,7 +83,7 @@ TEST_F(RawJobTest, FailingEnumerationIsRetriedForFiveSecondsThenIgnored) {
 TEST_F(RawJobTest, EnumerationRecoveringInTimeCountsTheQueue) {
   FakePrinterScript& p = fake.printers.Add("P");
   p.queue = {std::nullopt, std::nullopt, 1};
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(p.enumerations, 3);
 }
 
@@ -102,13 +101,9 @@ TEST_P(StepFailureTest, RecordsTheCodeRunsCleanUpAndClosesThePrinter) {
   const StepFailure& c = GetParam();
   FakePrinterScript& p = fake.printers.Add("P");
   c.arrange(p);
-  try {
-    RawJob(platform(), "P", "P Job", "data");
-    ADD_FAILURE() << c.name << ": no error";
-  } catch (const ERAWPrintError& e) {
-    EXPECT_EQ(e.code(), c.code) << c.name;
-    EXPECT_EQ(std::string(e.what()), "列印 \"P Job\" 文件發生錯誤.");
-  }
+  const Outcome sent = SubmitRawJob(platform(), "P", "P Job", "data");
+  EXPECT_EQ(sent.code, c.code) << c.name;
+  EXPECT_EQ(sent.message, "列印 \"P Job\" 文件發生錯誤.");
   EXPECT_EQ(p.steps, c.steps) << c.name;
   EXPECT_EQ(p.closed, 1);
   EXPECT_LT(fake.clock.slept, 1000u) << "no settle wait after a failure";
@@ -151,32 +146,25 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     150, kAll}));
 
-TEST_F(RawJobTest, UnopenablePrinterRaisesTheNamedError) {
+TEST_F(RawJobTest, UnopenablePrinterGives145AndNamesThePrinter) {
   fake.printers.Add("P").canOpen = false;
-  try {
-    RawJob(platform(), "P", "P Job", "x");
-    ADD_FAILURE();
-  } catch (const ERAWPrintErrorPrinterName& e) {
-    EXPECT_EQ(e.code(), 145);
-    EXPECT_EQ(std::string(e.what()), "所選擇的 \"P\" 印表機無法使用.");
-  }
+  const Outcome sent = SubmitRawJob(platform(), "P", "P Job", "x");
+  EXPECT_EQ(sent.code, 145);
+  EXPECT_EQ(sent.message, "所選擇的 \"P\" 印表機無法使用.");
 }
 
 TEST_F(RawJobTest, EmptyNameUsesTheDefaultPrinterWith144) {
   FakePrinterScript& p = fake.printers.Add("Default");
   fake.printers.defaultPrinter = "Default";
-  EXPECT_EQ(RawJob(platform(), "", "d", "bytes"), 144);
+  EXPECT_EQ(SubmitRawJob(platform(), "", "d", "bytes").code, 144);
   EXPECT_EQ(p.written, "bytes");
   fake.printers.defaultPrinter = "";
-  EXPECT_EQ(RawJob(platform(), "", "d", "more"), 144);
+  EXPECT_EQ(SubmitRawJob(platform(), "", "d", "more").code, 144);
   EXPECT_EQ(p.written, "bytes");  // no default printer: nothing sent
   fake.printers.defaultPrinter = std::nullopt;
-  try {
-    RawJob(platform(), "", "d", "x");
-    ADD_FAILURE();
-  } catch (const ERAWPrintErrorPrinterName& e) {
-    EXPECT_EQ(std::string(e.what()), "無預設印表機.");
-  }
+  const Outcome sent = SubmitRawJob(platform(), "", "d", "x");
+  EXPECT_EQ(sent.code, 144);
+  EXPECT_EQ(sent.message, "無預設印表機.");
 }
 
 TEST_F(RawJobTest, PrnEndReturnsTheSubmissionCodeAndClosesTheJob) {
@@ -185,9 +173,9 @@ TEST_F(RawJobTest, PrnEndReturnsTheSubmissionCodeAndClosesTheJob) {
   PrnQty(1);
   p.endPage = false;
   EXPECT_EQ(PrnEnd(), 149);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_EQ(job().BusyCount, 0);
-  EXPECT_TRUE(job().JobBody.empty());
+  EXPECT_FALSE(job().open);
+  EXPECT_EQ(job().busyCount, 0);
+  EXPECT_TRUE(job().body.empty());
   char message[128];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "列印 \"P Job\" 文件發生錯誤.");
@@ -206,7 +194,7 @@ TEST_F(RawJobTest, PrnEndWhenThePrinterVanished) {
   PrnQty(1);
   p.canOpen = false;
   EXPECT_EQ(PrnEnd(), 145);
-  EXPECT_FALSE(job().JobOpen);
+  EXPECT_FALSE(job().open);
   char message[128];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "所選擇的 \"P\" 印表機無法使用.");
@@ -219,7 +207,7 @@ TEST_F(RawJobTest, HostEventsDuringTheSettleWaitRunHostCode) {
   fake.clock.onSleep = [&] {
     if (fake.clock.sleeps == 50) fake.events.waiting.push_back(Taken::Other);
   };
-  EXPECT_EQ(RawJob(platform(), "P", "d", "x"), 1);
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 1);
   EXPECT_EQ(ran, 1);
   EXPECT_EQ(p.written, "x");
 }

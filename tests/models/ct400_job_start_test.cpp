@@ -42,20 +42,19 @@ using Ct400Test = JobTest;
 TEST_F(Ct400Test, WorkedExampleBuildsThe123ByteHeader) {
   ASSERT_EQ(Ct400Args{}.Call(), 1);
   EXPECT_EQ(kExampleHeader.size(), 123u);
-  EXPECT_EQ(Show(job().JobHeader), Show(kExampleHeader));
+  EXPECT_EQ(Show(job().header), Show(kExampleHeader));
   EXPECT_EQ(
-      Show(job().SettingsCommand),
+      Show(job().settingsCommand),
       Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3A<ESC>Z<ETX>")));
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_FALSE(job().Cx208Mode);
-  EXPECT_EQ(job().ApplyMediaOffset, 1);
-  EXPECT_EQ(job().MediaOffsetDots, 16);
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().family, PrinterFamily::CT400);
+  EXPECT_EQ(job().mediaOffsetDots, 16);
 }
 
 TEST_F(Ct400Test, IsNotACxJobForTheQuantity) {
   ASSERT_EQ(Ct400Args{}.Call(), 1);
   EXPECT_EQ(PrnQty(70000), 1);
-  EXPECT_EQ(Show(job().QuantityCommand), Show(B("<ESC>Q70000")));
+  EXPECT_EQ(Show(job().quantityCommand), Show(B("<ESC>Q70000")));
   ASSERT_EQ(PrnEnd(), 1);
   EXPECT_EQ(Show(LastSentJob()),
             Show(kExampleHeader + B("<ESC>Q70000<ESC>Z<ETX>")));
@@ -101,9 +100,9 @@ TEST_F(Ct400Test, SettingsAreWrittenOrReplaced) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.args.Call(), c.code) << c.frame;
-    EXPECT_TRUE(HasFrame(job().JobHeader, c.frame))
-        << c.frame << " in " << Show(job().JobHeader);
-    EXPECT_TRUE(job().JobOpen);
+    EXPECT_TRUE(HasFrame(job().header, c.frame))
+        << c.frame << " in " << Show(job().header);
+    EXPECT_TRUE(job().open);
   }
 }
 
@@ -131,31 +130,31 @@ TEST_F(Ct400Test, LabelSizeAndShiftAsForTheCx208) {
   Ct400Args longer;
   longer.height = 178.125;
   ASSERT_EQ(longer.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A114250832"));
+  EXPECT_TRUE(HasFrame(job().header, "EX0"));
+  EXPECT_TRUE(HasFrame(job().header, "A114250832"));
 
   Ct400Args tooLong;
   tooLong.height = -1.0;
   ASSERT_EQ(tooLong.Call(), 12);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A102000832"));
+  EXPECT_TRUE(HasFrame(job().header, "A102000832"));
 
   Ct400Args tooWide;
   tooWide.width = -3.0;
   ASSERT_EQ(tooWide.Call(), 11);
-  EXPECT_EQ(job().MediaOffsetDots, 0);
+  EXPECT_EQ(job().mediaOffsetDots, 0);
 
   Ct400Args over;
   over.shift = 52.125;
   EXPECT_EQ(over.Call(), 19);
-  EXPECT_EQ(job().ShiftDots, 0);
+  EXPECT_EQ(job().shiftDots, 0);
 }
 
 TEST_F(Ct400Test, UnknownPrinterOpensNoJob) {
   Ct400Args unknown;
   unknown.printer = "vp";  // letter case counts
   EXPECT_EQ(unknown.Call(), 3);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_TRUE(job().JobHeader.empty());
+  EXPECT_FALSE(job().open);
+  EXPECT_TRUE(job().header.empty());
 }
 
 }  // namespace

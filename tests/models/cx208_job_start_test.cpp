@@ -42,18 +42,16 @@ using Cx208Test = JobTest;
 TEST_F(Cx208Test, WorkedExampleBuildsThe124ByteHeader) {
   ASSERT_EQ(Cx208Args{}.Call(), 1);
   EXPECT_EQ(kExampleHeader.size(), 124u);
-  EXPECT_EQ(Show(job().JobHeader), Show(kExampleHeader));
+  EXPECT_EQ(Show(job().header), Show(kExampleHeader));
   EXPECT_EQ(
-      Show(job().SettingsCommand),
+      Show(job().settingsCommand),
       Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3<ESC>Z<ETX>")));
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_TRUE(job().Cx208Mode);
-  EXPECT_FALSE(job().ESeriesMode);
-  EXPECT_EQ(job().ApplyMediaOffset, 1);
-  EXPECT_EQ(job().LabelWidthDots, 800);
-  EXPECT_EQ(job().LabelHeightDots, 400);
-  EXPECT_EQ(job().MediaOffsetDots, 16);
-  EXPECT_EQ(job().ShiftDots, 0);
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().family, PrinterFamily::CX208);
+  EXPECT_EQ(job().labelWidthDots, 800);
+  EXPECT_EQ(job().labelHeightDots, 400);
+  EXPECT_EQ(job().mediaOffsetDots, 16);
+  EXPECT_EQ(job().shiftDots, 0);
 }
 
 TEST_F(Cx208Test, WholeJobReachesThePrinterAfterTheHeader) {
@@ -67,7 +65,7 @@ TEST_F(Cx208Test, WholeJobReachesThePrinterAfterTheHeader) {
       Show(kExampleHeader +
            B("<ESC>%0<ESC>H96<ESC>V160<ESC>FW02H0400<ESC>Q3<ESC>Z<ETX>")));
   EXPECT_EQ(LastSentJobName(), "VP Job");
-  EXPECT_FALSE(job().Cx208Mode);
+  EXPECT_EQ(job().family, PrinterFamily::CL);
 }
 
 TEST_F(Cx208Test, SettingsAreWrittenOrReplaced) {
@@ -99,9 +97,9 @@ TEST_F(Cx208Test, SettingsAreWrittenOrReplaced) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.args.Call(), c.code) << c.frame;
-    EXPECT_TRUE(HasFrame(job().JobHeader, c.frame))
-        << c.frame << " in " << Show(job().JobHeader);
-    EXPECT_TRUE(job().JobOpen);
+    EXPECT_TRUE(HasFrame(job().header, c.frame))
+        << c.frame << " in " << Show(job().header);
+    EXPECT_TRUE(job().open);
   }
 }
 
@@ -123,36 +121,36 @@ TEST_F(Cx208Test, LabelSizeSelectsAreaAndSizeCommands) {
   Cx208Args exact;
   exact.height = 178.0;
   ASSERT_EQ(exact.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "AR"));
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A114240832"));
+  EXPECT_TRUE(HasFrame(job().header, "AR"));
+  EXPECT_TRUE(HasFrame(job().header, "A114240832"));
 
   Cx208Args longer;
   longer.height = 178.125;
   ASSERT_EQ(longer.Call(), 1);
-  EXPECT_EQ(job().LabelHeightDots, 1425);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
-  EXPECT_FALSE(HasFrame(job().JobHeader, "AR"));
+  EXPECT_EQ(job().labelHeightDots, 1425);
+  EXPECT_TRUE(HasFrame(job().header, "EX0"));
+  EXPECT_FALSE(HasFrame(job().header, "AR"));
 
   Cx208Args tooLong;
   tooLong.height = 1000.1;
   ASSERT_EQ(tooLong.Call(), 12);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A102000832"));
-  EXPECT_TRUE(HasFrame(job().JobHeader, "AR"));
+  EXPECT_TRUE(HasFrame(job().header, "A102000832"));
+  EXPECT_TRUE(HasFrame(job().header, "AR"));
 
   Cx208Args tooWide;
   tooWide.width = 105.0;
   ASSERT_EQ(tooWide.Call(), 11);
-  EXPECT_EQ(job().LabelWidthDots, 832);
-  EXPECT_EQ(job().MediaOffsetDots, 0);
+  EXPECT_EQ(job().labelWidthDots, 832);
+  EXPECT_EQ(job().mediaOffsetDots, 0);
   // The size command's width is fixed, whatever the label.
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A104000832"));
+  EXPECT_TRUE(HasFrame(job().header, "A104000832"));
 }
 
 TEST_F(Cx208Test, OddFreeWidthLosesItsHalfDot) {
   Cx208Args args;
   args.width = 100.125;  // 801 dots
   ASSERT_EQ(args.Call(), 1);
-  EXPECT_EQ(job().MediaOffsetDots, 15);
+  EXPECT_EQ(job().mediaOffsetDots, 15);
 }
 
 TEST_F(Cx208Test, LongLabelSizeCarriesAllDigits) {
@@ -162,8 +160,8 @@ TEST_F(Cx208Test, LongLabelSizeCarriesAllDigits) {
   args.printer = "LONG";
   args.height = 850.0;  // 10200 dots
   EXPECT_EQ(args.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().JobHeader, "A1102000832"));
-  EXPECT_TRUE(HasFrame(job().JobHeader, "EX0"));
+  EXPECT_TRUE(HasFrame(job().header, "A1102000832"));
+  EXPECT_TRUE(HasFrame(job().header, "EX0"));
   VirtualPrinters().Remove("LONG");
 }
 
@@ -171,23 +169,23 @@ TEST_F(Cx208Test, ShiftLimitIsHalfThePrintableWidth) {
   Cx208Args half;
   half.shift = 52.0;  // 416 dots
   EXPECT_EQ(half.Call(), 1);
-  EXPECT_EQ(job().ShiftDots, 416);
+  EXPECT_EQ(job().shiftDots, 416);
 
   Cx208Args over;
   over.shift = 52.125;  // 417 dots
   EXPECT_EQ(over.Call(), 19);
-  EXPECT_EQ(job().ShiftDots, 0);
+  EXPECT_EQ(job().shiftDots, 0);
 
   Cx208Args negative;
   negative.shift = -500.0;
   EXPECT_EQ(negative.Call(), 1);
-  EXPECT_EQ(job().ShiftDots, -3999);  // -3999.5 truncated toward zero
+  EXPECT_EQ(job().shiftDots, -3999);  // -3999.5 truncated toward zero
 }
 
 TEST_F(Cx208Test, QuantityIsLimitedInACx208Job) {
   ASSERT_EQ(Cx208Args{}.Call(), 1);
   EXPECT_EQ(PrnQty(70000), 5);
-  EXPECT_EQ(Show(job().QuantityCommand), Show(B("<ESC>Q1")));
+  EXPECT_EQ(Show(job().quantityCommand), Show(B("<ESC>Q1")));
   EXPECT_EQ(PrnQty(65535), 1);
 }
 
@@ -196,19 +194,19 @@ TEST_F(Cx208Test, RefusalsLeaveTheJobClosed) {
   Cx208Args unknown;
   unknown.printer = "No such printer";
   EXPECT_EQ(unknown.Call(), 3);
-  EXPECT_FALSE(job().JobOpen);
-  EXPECT_FALSE(job().Cx208Mode);
-  EXPECT_TRUE(job().JobHeader.empty());
-  EXPECT_EQ(job().PrinterName, "No such printer");
+  EXPECT_FALSE(job().open);
+  EXPECT_EQ(job().family, PrinterFamily::CL);
+  EXPECT_TRUE(job().header.empty());
+  EXPECT_EQ(job().printerName, "No such printer");
 
   Cx208Args null;
   null.printer = nullptr;
   EXPECT_EQ(null.Call(), 3);
   EXPECT_EQ(PrnEnd(), 0);
 
-  job().BusyCount = 1;
+  job().busyCount = 1;
   EXPECT_EQ(Cx208Args{}.Call(), 2);
-  EXPECT_FALSE(job().JobOpen);
+  EXPECT_FALSE(job().open);
 }
 
 }  // namespace

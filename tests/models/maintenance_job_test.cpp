@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "job/messages.h"
 #include "platform/virtual_printers.h"
 #include "support/fake_platform.h"
 #include "support/job_fixture.h"
@@ -50,10 +49,10 @@ TEST_F(MaintenanceJobTest, FailedSubmissionReturnsItsCodeAndResetsTheJob) {
       ASSERT_EQ(PrnQty(1), 1);
       // Settings out of range do not hide the spooler's code.
       EXPECT_EQ(send("FP"), c.code);
-      EXPECT_EQ(LastError(), DocumentFailedMessage("FP Job"));
-      EXPECT_FALSE(job().JobOpen);
-      EXPECT_EQ(job().BusyCount, 0);
-      EXPECT_TRUE(job().JobHeader.empty());
+      EXPECT_EQ(LastError(), "列印 \"FP Job\" 文件發生錯誤.");
+      EXPECT_FALSE(job().open);
+      EXPECT_EQ(job().busyCount, 0);
+      EXPECT_TRUE(job().header.empty());
       EXPECT_EQ(PrnEnd(), 0);
       EXPECT_EQ(fake.printers.printers.front().closed,
                 fake.printers.printers.front().opened);
@@ -75,7 +74,7 @@ TEST_F(MaintenanceJobTest, LookupErrorGivesZeroWithTheMessage) {
     FakePlatform fake;
     fake.printers.Add("FP").queryFailsAt = 0;
     EXPECT_EQ(send("FP"), 0);
-    EXPECT_EQ(LastError(), kPrinterNotValid);
+    EXPECT_EQ(LastError(), "Printer selected is not valid.....");
     EXPECT_TRUE(fake.printers.printers.front().steps.empty());
   }
 }
@@ -100,11 +99,11 @@ TEST_F(MaintenanceJobTest, RefusalLeavesTheOpenJobWithItsPrinter) {
                            +[] { return Calibrate("LOW"); }}) {
     OpenJob();
     EXPECT_NE(refused(), 1);
-    EXPECT_TRUE(job().JobOpen);
-    EXPECT_EQ(job().PrinterName, kPrinter);
-    EXPECT_EQ(job().DotsPerMm, 8);
-    EXPECT_EQ(job().MaxWidthDots, 832);
-    EXPECT_EQ(job().MaxHeightDots, 8000);
+    EXPECT_TRUE(job().open);
+    EXPECT_EQ(job().printerName, kPrinter);
+    EXPECT_EQ(job().dotsPerMm, 8);
+    EXPECT_EQ(job().maxWidthDots, 832);
+    EXPECT_EQ(job().maxHeightDots, 8000);
     ASSERT_EQ(PrnQty(1), 1);
     EXPECT_EQ(PrnEnd(), 1);
     EXPECT_EQ(Show(LastSentJob()),
@@ -121,8 +120,8 @@ TEST_F(MaintenanceJobTest, FailureBeforeSubmissionKeepsTheOpenJob) {
   fake.printers.throwBadAlloc = true;
   EXPECT_EQ(Calibrate("Other"), 31);
   EXPECT_EQ(LastError(), "out of memory");
-  EXPECT_TRUE(job().JobOpen);
-  EXPECT_EQ(job().PrinterName, "FP");
+  EXPECT_TRUE(job().open);
+  EXPECT_EQ(job().printerName, "FP");
 }
 
 TEST_F(MaintenanceJobTest, DefaultsNeedNoResolution) {

@@ -31,13 +31,14 @@ TEST_F(ModelExportTest, FailedAllocationInAJobStartLeavesItClosedOrWhole) {
         FailingAllocations fail(allowed);
         result = start();
       }
-      EXPECT_EQ(job().BusyCount, 0) << allowed;
+      EXPECT_EQ(job().busyCount, 0) << allowed;
       if (result == 1) break;
       EXPECT_EQ(result, VXCL_INTERNAL_FAILURE) << allowed;
-      EXPECT_FALSE(job().JobOpen) << allowed;
+      EXPECT_FALSE(job().open) << allowed;
     }
-    EXPECT_TRUE(job().JobOpen);
-    EXPECT_EQ(job().JobHeader.size(), job().Cx208Mode ? 124u : 123u);
+    EXPECT_TRUE(job().open);
+    EXPECT_EQ(job().header.size(),
+              job().family == PrinterFamily::CX208 ? 124u : 123u);
   }
 }
 
@@ -62,14 +63,14 @@ TEST_F(ModelExportTest, FailedAllocationInAMaintenanceJobKeepsOrDropsTheJob) {
       EXPECT_EQ(result, VXCL_INTERNAL_FAILURE) << allowed;
       // Either nothing reached the spooler and the label job is whole, or
       // the submission was under way and the job was dropped.
-      if (job().JobOpen) {
+      if (job().open) {
         EXPECT_EQ(SentJobs(), sent) << allowed;
-        EXPECT_EQ(job().PrinterName, kPrinter) << allowed;
-        EXPECT_EQ(job().JobHeader, OpenJobHeader()) << allowed;
+        EXPECT_EQ(job().printerName, kPrinter) << allowed;
+        EXPECT_EQ(job().header, OpenJobHeader()) << allowed;
       }
-      EXPECT_EQ(job().BusyCount, 0) << allowed;
+      EXPECT_EQ(job().busyCount, 0) << allowed;
     }
-    EXPECT_FALSE(job().JobOpen);
+    EXPECT_FALSE(job().open);
     EXPECT_EQ(PrnEnd(), 0);
   }
 }

@@ -2,8 +2,8 @@
 // printer prints them.
 #include <gtest/gtest.h>
 
-#include "graphics/bitmap_drawing.h"
-#include "graphics/graphic_encoding.h"
+#include "job/graphic_command.h"
+#include "raster/bitmap_drawing.h"
 #include "support/graphic_element.h"
 #include "support/job_fixture.h"
 #include "support/preview_support.h"

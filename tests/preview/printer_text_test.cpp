@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "graphics/bitmap_drawing.h"
 #include "platform/platform.h"
 #include "preview/stream_preview.h"
+#include "raster/bitmap_drawing.h"
 #include "support/preview_support.h"
 
 namespace vxcl::test {

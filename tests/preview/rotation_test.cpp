@@ -2,9 +2,9 @@
 // point its ESC "H" and ESC "V" name.
 #include <gtest/gtest.h>
 
-#include "graphics/bitmap_drawing.h"
-#include "graphics/bitmap_rotation.h"
-#include "graphics/graphic_encoding.h"
+#include "job/graphic_command.h"
+#include "raster/bitmap_drawing.h"
+#include "raster/bitmap_rotation.h"
 #include "support/preview_support.h"
 
 namespace vxcl::test {

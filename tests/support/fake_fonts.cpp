@@ -1,6 +1,6 @@
 #include "support/fake_fonts.h"
 
-#include "graphics/bitmap_drawing.h"
+#include "raster/bitmap_drawing.h"
 
 namespace vxcl::test {
 

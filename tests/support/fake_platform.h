@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
+#include "platform/host_events.h"
 #include "platform/platform.h"
+#include "platform/printer_system.h"
 
 namespace vxcl::test {
 

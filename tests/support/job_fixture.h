@@ -25,7 +25,7 @@ class JobTest : public ::testing::Test {
   JobState& job() { return TheJob(); }
 
   // The job body since the job start, for element tests.
-  const std::string& Body() { return TheJob().JobBody; }
+  const std::string& Body() { return TheJob().body; }
 
   // Jobs the virtual printer received, and the bytes of the last one.
   int SentJobs() const;

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/bitmap.h"
 #include "preview/placement.h"
 #include "preview/stream_preview.h"
+#include "raster/bitmap.h"
 
 namespace vxcl::test {
 

@@ -1,6 +1,6 @@
 // Text drawn with the installed fonts through fontconfig and FreeType:
 // recognisably the text, sized as Windows sizes it, with its styles.
-#include "platform/freetype_font_rasterizer.h"
+#include "platform/portable/freetype_font_rasterizer.h"
 
 #include <ft2build.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include FT_FREETYPE_H
 
-#include "graphics/bitmap_rotation.h"
+#include "raster/bitmap_rotation.h"
 #include "support/graphic_element.h"
 #include "support/heap_usage.h"
 #include "support/job_fixture.h"

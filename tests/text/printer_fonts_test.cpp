@@ -52,7 +52,7 @@ TEST_F(PrinterFontTest, InternalFont) {
   };
   OpenJob();
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(PrnInternalFont(c.direction, c.x, 5.0, c.font, c.hExpansion,
                               c.vExpansion, c.pitch, c.text),
               c.code)
@@ -95,7 +95,7 @@ TEST_F(PrinterFontTest, VectorFont) {
   };
   OpenJob();
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(PrnVectorFont(c.direction, 10.0, 5.0, c.type, c.hSize, c.vSize,
                             c.variation, c.pitch, c.text),
               c.code)
@@ -135,7 +135,7 @@ TEST_F(PrinterFontTest, AgfaRasterFont) {
   };
   OpenJob();
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(PrnAGFARasterFont(c.direction, 10.0, 5.0, c.type, c.option,
                                 c.hSize, c.vSize, c.pitch, c.text),
               c.code)
@@ -145,7 +145,7 @@ TEST_F(PrinterFontTest, AgfaRasterFont) {
 }
 
 TEST_F(PrinterFontTest, NoJobLeavesTheBodyAsItWas) {
-  job().JobBody = "kept";
+  job().body = "kept";
   EXPECT_EQ(PrnInternalFont(0, 1, 1, "U", 2, 2, 2, "A"), 0);
   EXPECT_EQ(PrnVectorFont(9, 1, 1, 'Z', 0, 0, 0, 0, "A"), 0);
   EXPECT_EQ(PrnAGFARasterFont(9, 1, 1, 'Z', 5, 0, 0, 0, "A"), 0);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/bitmap_rotation.h"
-#include "graphics/graphic_encoding.h"
+#include "job/graphic_command.h"
+#include "raster/bitmap_rotation.h"
 #include "support/bytes.h"
 #include "support/fake_fonts.h"
 #include "support/graphic_element.h"
@@ -56,7 +56,7 @@ class TrueTypeTextTest : public test::JobTest {
   }
 
   int Call(const TrueTypeTextArgs& args) {
-    return TrueTypeText(job(), fonts, args);
+    return AddTrueTypeText(job(), &fonts, args).code;
   }
 
   // The fake's text drawn unturned in its cell (cx x cy).
@@ -69,8 +69,8 @@ class TrueTypeTextTest : public test::JobTest {
 };
 
 TEST_F(TrueTypeTextTest, WithoutAJobNothingIsDrawnOrAsked) {
-  job().JobOpen = false;
-  job().JobBody = "previous";
+  job().open = false;
+  job().body = "previous";
   EXPECT_EQ(Call({.rotation = 45, .text = "AB"}), 0);
   EXPECT_EQ(Body(), "previous");
   EXPECT_TRUE(fonts.requests.empty());
@@ -173,7 +173,7 @@ TEST_F(TrueTypeTextTest, PointsBecomeTheCharacterHeightAtNinetySixPerInch) {
 }
 
 TEST_F(TrueTypeTextTest, FaceNamesAndTextsAreDecoded) {
-  Call({.fontName = nullptr, .text = nullptr});
+  Call({});
   Call({.fontName = "Caf\xE9 Sans", .text = "\xE9t\xC3\xA9"});
   ASSERT_EQ(fonts.requests.size(), 2u);
   EXPECT_EQ(fonts.requests[0].faceName, "");
@@ -185,7 +185,7 @@ TEST_F(TrueTypeTextTest, FaceNamesAndTextsAreDecoded) {
 
 TEST_F(TrueTypeTextTest, PrinterRotationsPrefixAnUnturnedGraphic) {
   for (int rotation = 0; rotation <= 3; ++rotation) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(Call({.rotation = rotation, .x = 5.0, .y = 10.0, .text = "AB"}),
               1);
     // "AB" is 20 x 20; padding makes it 24 x 24.
@@ -208,7 +208,7 @@ TEST_F(TrueTypeTextTest, TurnsMoveTheGraphicSoItsCornerStaysAtXY) {
       {270, "<ESC>GB003004", 172, 160},  // x - 20
   };
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(
         Call({.rotation = c.rotation, .x = 20.0, .y = 20.0, .text = "ABC"}), 1);
     const Element e = Parse(Body());
@@ -262,9 +262,11 @@ class TurningFonts final : public FontRasterizer {
 TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
   TurningFonts turning;
   // "ABC" is 30 x 20: a quarter turn makes it 20 x 30, padded 24 x 32.
-  ASSERT_EQ(TrueTypeText(job(), turning,
-                         {.rotation = 90, .x = 20.0, .y = 20.0, .text = "ABC"}),
-            1);
+  ASSERT_EQ(
+      AddTrueTypeText(job(), &turning,
+                      {.rotation = 90, .x = 20.0, .y = 20.0, .text = "ABC"})
+          .code,
+      1);
   ASSERT_EQ(turning.calls.size(), 1u);
   EXPECT_EQ(turning.calls[0].quarters, 1);
   EXPECT_EQ(turning.calls[0].x, 0);
@@ -279,10 +281,12 @@ TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
 
   // A half turn at y 1 mm moves the text 12 rows above the label: they are
   // cut, and the drawing starts above the window.
-  job().JobBody.clear();
-  ASSERT_EQ(TrueTypeText(job(), turning,
-                         {.rotation = 180, .x = 20.0, .y = 1.0, .text = "ABC"}),
-            1);
+  job().body.clear();
+  ASSERT_EQ(
+      AddTrueTypeText(job(), &turning,
+                      {.rotation = 180, .x = 20.0, .y = 1.0, .text = "ABC"})
+          .code,
+      1);
   ASSERT_EQ(turning.calls.size(), 2u);
   EXPECT_EQ(turning.calls[1].quarters, 2);
   EXPECT_EQ(turning.calls[1].y, -12);  // 8 dots - 20 tall
@@ -294,7 +298,7 @@ TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
 
 TEST_F(TrueTypeTextTest, OtherRotationsDrawUnturnedWithCodeSeven) {
   for (int rotation : {45, -1, 4, 91, 360, INT_MIN}) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(Call({.rotation = rotation, .x = 20.0, .y = 20.0, .text = "ABC"}),
               7)
         << rotation;
@@ -337,10 +341,11 @@ TEST_F(TrueTypeTextTest, AlignmentRules) {
       {"-1 with a shift", -1, 1.0, 800, 1, 7, 87},
   };
   for (const Case& c : cases) {
-    job().JobBody.clear();
-    job().LabelWidthDots = c.labelWidth;
-    job().ApplyMediaOffset = c.applyMediaOffset;
-    job().ShiftDots = c.shift;
+    job().body.clear();
+    job().labelWidthDots = c.labelWidth;
+    job().family =
+        c.applyMediaOffset ? PrinterFamily::CT400 : PrinterFamily::CL;
+    job().shiftDots = c.shift;
     EXPECT_EQ(Call({.x = 10.0,
                     .y = 5.0,
                     .alignMode = c.alignMode,
@@ -365,7 +370,7 @@ TEST_F(TrueTypeTextTest, AlignmentIgnoresTheMoveOfATurn) {
 
 TEST_F(TrueTypeTextTest, TextWiderThanTheLabelIsNotCut) {
   const std::string text(100, 'W');  // 1000 dots on an 800-dot label
-  EXPECT_EQ(Call({.text = text.c_str()}), 1);
+  EXPECT_EQ(Call({.text = text}), 1);
   const Element e = Parse(Body());
   EXPECT_EQ(Show(e.header), Show(B("<ESC>GB126003")));
   EXPECT_TRUE(e.bitmap.IsDark(990, 0));
@@ -436,7 +441,7 @@ TEST_F(TrueTypeTextTest, TurnedTextPushedOffTheLabelIsCutThere) {
        40},
   };
   for (const Case& c : cases) {
-    job().JobBody.clear();
+    job().body.clear();
     EXPECT_EQ(Call(c.args), 1) << c.what;
     const Element e = Parse(Body());
     EXPECT_EQ(e.h, c.h) << c.what;
@@ -466,7 +471,7 @@ TEST_F(TrueTypeTextTest, InkBeyondTheTextsEndIsClippedAsATurnedFontWould) {
   FakeFonts clean;
   const OneBitBitmap cell = clean.Rendered(U"AB", 20, 20);
   for (int rotation : {0, 90, 180, 270}) {
-    job().JobBody.clear();
+    job().body.clear();
     Call({.rotation = rotation, .x = 20.0, .y = 20.0, .text = "AB"});
     const OneBitBitmap drawn = Parse(Body()).bitmap;
     OneBitBitmap expected = Sized(RotateBitmap(cell, rotation), 24, 24);
@@ -486,16 +491,16 @@ TEST_F(TrueTypeTextTest, EmptyTextIsABlankCell) {
 
 TEST_F(TrueTypeTextTest, TextTooLargeIsRefusedWholeAndNothingDrawn) {
   const std::string text(3277, 'x');  // 32770 dots wide
-  job().JobBody = "previous";
-  EXPECT_THROW(Call({.text = text.c_str()}), TextTooLarge);
+  job().body = "previous";
+  EXPECT_EQ(Call({.text = text}), VXCL_INTERNAL_FAILURE);
   EXPECT_EQ(Body(), "previous");
   EXPECT_TRUE(fonts.drawnTexts.empty());
   // Turned, the same text is too tall.
-  EXPECT_THROW(Call({.rotation = 90, .y = 5000.0, .text = text.c_str()}),
-               TextTooLarge);
+  EXPECT_EQ(Call({.rotation = 90, .y = 5000.0, .text = text}),
+            VXCL_INTERNAL_FAILURE);
   // Just within the limit.
   const std::string widest(3276, 'x');
-  EXPECT_EQ(Call({.text = widest.c_str()}), 1);
+  EXPECT_EQ(Call({.text = widest}), 1);
 }
 
 // The export reaches the font system through the platform.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "job/byte_notation.h"
+#include "language/byte_notation.h"
 
 namespace vxlabel {
 

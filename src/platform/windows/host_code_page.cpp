@@ -1,10 +1,10 @@
 // On Windows a host's strings are in the system code page (CP_ACP), and the
 // library's messages are read in code page 950, Traditional Chinese.
-#include "platform/host_code_page.h"
-
 #include <windows.h>
 
 #include <climits>
+
+#include "platform/host_text.h"
 
 namespace vxcl {
 

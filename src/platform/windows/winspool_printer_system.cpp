@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/host_code_page.h"
+#include "platform/host_text.h"
 
 namespace vxcl {
 
