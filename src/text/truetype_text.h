@@ -18,14 +18,14 @@ inline constexpr int kMaxTextSide = 32767;
 struct TrueTypeTextArgs {
   int rotation = 0;  // 0..3: the printer's; 90, 180, 270: turned here
   double x = 0, y = 0;
-  std::string_view fontName;  // empty: the default sans face
+  std::string_view fontName = {};  // empty: the default sans face
   int fontSize = 0;           // points at 96 pixels per inch
   int charWidth = 0, charHeight = 0;
   int weight = 0;  // hundreds: 4 normal, 7 bold, 0 the face's default
   int italic = 0, underline = 0, strikeOut = 0;  // low bytes count
   int alignMode = 0;
   double alignOffset = 0;
-  std::string_view text;
+  std::string_view text = {};
 };
 
 // PrnTrueTypeFont: appends rotation, position and the text's graphic.
