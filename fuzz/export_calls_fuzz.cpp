@@ -23,6 +23,7 @@
 #include "job/job_state.h"
 #include "platform/platform.h"
 #include "platform/virtual_printers.h"
+#include "result_codes.h"
 #include "support/export_calls.h"
 
 namespace {
@@ -229,10 +230,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
         in.ConsumeIntegralInRange<std::size_t>(0, std::size(kCalls) - 1);
     const int result = kCalls[which](arguments);
     if (kTrace) std::fprintf(stderr, "%s -> %d\n", kNames[which], result);
-    // Label calls answer with a result code; the extensions may also
-    // answer with a length (of a name, a job, a message).
-    const bool labelCall = std::string_view(kNames[which]).starts_with("Prn");
-    Require(result >= -1 && (!labelCall || result <= 276));
+    // Label calls and previews answer with a result code of the list; the
+    // other extensions may also answer with a length (of a name, a job, a
+    // message).
+    Require(result >= -1);
+    if (vxcl::test::ReturnsResultCode(kNames[which]))
+      Require(vxlabel::FindResultRow(kNames[which], result) != nullptr);
     RequireConsistentJob();
   }
   // A job left open still ends (its printer may have been removed).

@@ -52,6 +52,13 @@ namespace vxcl::test {
   X(VxclPrinterName)            \
   X(VxclPrinterMetrics)
 
+// The label calls and the previews answer with a result code of the list;
+// the other extensions answer with a count, a length or 0/1.
+inline bool ReturnsResultCode(std::string_view name) {
+  return name.starts_with("Prn") || name == "VxclVirtualJobPreview" ||
+         name == "VxclPreviewStream";
+}
+
 // Calls `fn` with source.template Get<T>(i) as its parameter i of type T,
 // the arguments taken in parameter order.
 template <class Source, class... A, std::size_t... I>

@@ -1,12 +1,9 @@
-// The shipping label example runs through vxlabel, and the tool names what
-// the barcode calls' codes mean.
+// The shipping label example runs through vxlabel.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
-
-#include "result_codes.h"
 
 namespace {
 
@@ -16,23 +13,6 @@ TEST(ShippingLabelExample, EveryCallIsAccepted) {
                               "/examples/shipping_label.vxl >/dev/null 2>&1";
   const int status = std::system(command.c_str());
   EXPECT_EQ(WEXITSTATUS(status), 0);
-}
-
-TEST(BarcodeResultCodes, NameTheCallThatReturnedThem) {
-  using vxlabel::MeaningOf;
-  EXPECT_TRUE(MeaningOf("PrnUCC128", 0).refusal);
-  EXPECT_NE(MeaningOf("PrnUCC128", 0).text.find("17 bytes"),
-            std::string_view::npos);
-  EXPECT_NE(MeaningOf("PrnUCC128", 7).text.find("17 bytes"),
-            std::string_view::npos);
-  EXPECT_EQ(MeaningOf("PrnBarcode", 7).text,
-            "direction or rotation out of range; 0 used");
-  EXPECT_EQ(MeaningOf("PrnEAN128", 43).text,
-            "application identifier data malformed; nothing added");
-  for (int refusal : {40, 41, 42, 43, 102, 116})
-    EXPECT_TRUE(MeaningOf("PrnEAN128", refusal).refusal) << refusal;
-  for (int warning : {32, 33, 34, 35, 36, 37, 38, 96, 101, 112, 115})
-    EXPECT_FALSE(MeaningOf("PrnBarcode", warning).refusal) << warning;
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ TEST(Dump, SplitsCommandsAndNamesControlBytes) {
   EXPECT_EQ(DumpStream(B("<STX><ESC>A<ESC>AR<ESC>Z<ETX><STX><ESC>A<ESC>%0"
                          "<ESC>H112<ESC><NUL>3<ESC>Q2<ESC>Z<ETX>")),
             (Lines{"<STX>", "<ESC>A", "<ESC>AR", "<ESC>Z", "<ETX>", "<STX>",
-                   "<ESC>A", "<ESC>%0", "<ESC>H112", "<ESC><NUL>3",
-                   "<ESC>Q2", "<ESC>Z", "<ETX>"}));
+                   "<ESC>A", "<ESC>%0", "<ESC>H112", "<ESC><NUL>3", "<ESC>Q2",
+                   "<ESC>Z", "<ETX>"}));
 }
 
 TEST(Dump, ShowsOtherBytesAsHex) {

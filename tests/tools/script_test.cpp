@@ -34,7 +34,9 @@ TEST(Script, ParsesCallsArgumentsAndComments) {
   EXPECT_EQ(args[2].number, -INFINITY);
   EXPECT_EQ(args[3].number, 1000.0L);
   EXPECT_FALSE(args[3].integral);
-  EXPECT_EQ(args[4].text, std::string("a\x1b\x1b" "1\"\\\0z", 8));
+  EXPECT_EQ(args[4].text, std::string("a\x1b\x1b"
+                                      "1\"\\\0z",
+                                      8));
 }
 
 TEST(Script, ErrorsNameTheLine) {

@@ -1,5 +1,4 @@
-// The TrueType example label runs through vxlabel, and the tool names what
-// PrnTrueTypeFont's codes mean.
+// The TrueType example label runs through vxlabel.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -10,7 +9,6 @@
 #include <sstream>
 #include <string>
 
-#include "result_codes.h"
 #include "support/bytes.h"
 
 namespace {
@@ -48,16 +46,6 @@ TEST(TrueTypeExample, PrintsItsTextAsGraphics) {
   EXPECT_NE(output.find("PrnTrueTypeFont -> 1 (success)"), std::string::npos);
   EXPECT_NE(job.find(B("<ESC>%0<ESC>H776<ESC>V")), std::string::npos)
       << "the turned text at 93 mm";
-}
-
-TEST(TrueTypeResultCodes, NameTheTurnAndTheRefusal) {
-  using vxlabel::MeaningOf;
-  EXPECT_EQ(MeaningOf("PrnTrueTypeFont", 7).text,
-            "rotation not 0..3, 90, 180 or 270; 0 used (unturned)");
-  EXPECT_FALSE(MeaningOf("PrnTrueTypeFont", 7).refusal);
-  EXPECT_TRUE(MeaningOf("PrnTrueTypeFont", 31).refusal);
-  EXPECT_EQ(MeaningOf("PrnInternalFont", 7).text,
-            "direction or rotation out of range; 0 used");
 }
 
 }  // namespace

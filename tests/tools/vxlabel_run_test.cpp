@@ -23,9 +23,11 @@ struct ToolRun {
 class VxlabelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("vxlabel_test_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir_ =
+        fs::temp_directory_path() /
+        ("vxlabel_test_" +
+         std::string(
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -37,7 +39,8 @@ class VxlabelTest : public ::testing::Test {
   }
 
   static ToolRun Vxlabel(const std::string& args) {
-    const std::string command = std::string(VXLABEL_PATH) + " " + args + " 2>&1";
+    const std::string command =
+        std::string(VXLABEL_PATH) + " " + args + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -58,11 +61,13 @@ class VxlabelTest : public ::testing::Test {
 };
 
 TEST_F(VxlabelTest, RunsTheExampleAndWritesTheJob) {
-  const ToolRun run = Vxlabel("run " VXCL_SOURCE_DIR "/examples/first_label.vxl --out " +
-                          dir_.string());
+  const ToolRun run =
+      Vxlabel("run " VXCL_SOURCE_DIR "/examples/first_label.vxl --out " +
+              dir_.string());
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("PrnEnd -> 1 (success)"), std::string::npos);
-  EXPECT_NE(run.output.find("received \"Label Printer Job\""), std::string::npos);
+  EXPECT_NE(run.output.find("received \"Label Printer Job\""),
+            std::string::npos);
   const std::string job = Read(dir_ / "1.prn");
   EXPECT_EQ(job.substr(0, 20),
             B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
@@ -73,9 +78,9 @@ TEST_F(VxlabelTest, VirtualMetricsAndPrinterOverride) {
   const fs::path script = Write("s.vxl",
                                 "PrnInit \"Somewhere\" 1 2 50 20 0\n"
                                 "PrnDrawLine 1 1 0 1 1\nPrnQty 1\nPrnEnd\n");
-  const ToolRun run = Vxlabel("run " + script.string() +
-                          " --printer Mine --virtual 300:56:400 --out " +
-                          dir_.string());
+  const ToolRun run =
+      Vxlabel("run " + script.string() +
+              " --printer Mine --virtual 300:56:400 --out " + dir_.string());
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("printer \"Mine\" received \"Mine Job\""),
             std::string::npos)
@@ -90,11 +95,13 @@ TEST_F(VxlabelTest, RefusalsMakeTheExitCodeNonZero) {
   const fs::path script = Write("s.vxl", "PrnInit \"P\" 1 2 50 20 0\nPrnEnd\n");
   const ToolRun run = Vxlabel("run " + script.string());
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find("line 2: PrnEnd -> 5 (no quantity was set; nothing sent)"),
-            std::string::npos)
+  EXPECT_NE(
+      run.output.find("line 2: PrnEnd -> 5 (no quantity was set; nothing sent"),
+      std::string::npos)
       << run.output;
   const ToolRun warned = Vxlabel(
-      "run " + Write("w.vxl", "PrnInit \"P\" 1 2 500 20 0\nPrnQty 1\nPrnEnd\n").string());
+      "run " + Write("w.vxl", "PrnInit \"P\" 1 2 500 20 0\nPrnQty 1\nPrnEnd\n")
+                   .string());
   EXPECT_EQ(warned.exitCode, 0) << warned.output;
   EXPECT_NE(warned.output.find("PrnInit -> 11"), std::string::npos);
 }
@@ -106,7 +113,8 @@ TEST_F(VxlabelTest, ScriptErrorsStopWithTheLine) {
   } cases[] = {
       {"PrnQty 1\nPrnFly 2\n", "line 2: unknown function PrnFly"},
       {"PrnQty 1 2\n", "line 1: PrnQty takes 1 arguments, not 2"},
-      {"PrnQty \"one\"\n", "line 1: PrnQty argument 1 (\"one\") must be an integer"},
+      {"PrnQty \"one\"\n",
+       "line 1: PrnQty argument 1 (\"one\") must be an integer"},
       {"PrnDrawLine 1 2 3 4.5 5\n", "line 1: PrnDrawLine argument 4 (4.5)"},
       {"\nPrnQty \"x\n", "line 2: unterminated string"},
   };
@@ -118,7 +126,8 @@ TEST_F(VxlabelTest, ScriptErrorsStopWithTheLine) {
 }
 
 TEST_F(VxlabelTest, DumpShowsAStream) {
-  const fs::path file = Write("job.prn", B("<STX><ESC>A<ESC><NUL>5<ESC>Z<ETX>"));
+  const fs::path file =
+      Write("job.prn", B("<STX><ESC>A<ESC><NUL>5<ESC>Z<ETX>"));
   const ToolRun run = Vxlabel("dump " + file.string());
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.output, "<STX>\n<ESC>A\n<ESC><NUL>5\n<ESC>Z\n<ETX>\n");

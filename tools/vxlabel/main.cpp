@@ -8,6 +8,7 @@
 #include "dump.h"
 #include "preview_command.h"
 #include "printers_command.h"
+#include "result_codes.h"
 #include "run_command.h"
 
 namespace {
@@ -84,12 +85,19 @@ int main(int argc, char** argv) {
       "List the printers the library sees, with their resolution and "
       "printable area in dots");
 
+  auto* codesCommand = app.add_subcommand(
+      "codes", "List every result code with its meaning, as a Markdown table");
+
   CLI11_PARSE(app, argc, argv);
 
   if (*dumpCommand) return Dump(dumpFile);
   if (*previewCommand)
     return vxlabel::PreviewFile(preview, std::cout, std::cerr);
   if (*printersCommand) return vxlabel::ListPrinters(std::cout, std::cerr);
+  if (*codesCommand) {
+    std::cout << vxlabel::ResultCodeTable();
+    return 0;
+  }
 
   if (*printerOption) run.printer = printerOption->as<std::string>();
   if (*outOption) run.outDir = outOption->as<std::string>();
