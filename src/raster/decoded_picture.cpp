@@ -4,9 +4,9 @@
 
 namespace vxcl {
 
-void CheckPictureLimits(const char* what, long long width, long long height,
-                        unsigned long long heldBytes) {
-  const std::string format = what;
+void CheckPictureLimits(std::string_view what, long long width,
+                        long long height, unsigned long long heldBytes) {
+  const std::string format(what);
   if (width < 1 || height < 1)
     throw PictureError(format + ": the picture has no pixels");
   if (width > kMaxPictureSide || height > kMaxPictureSide)

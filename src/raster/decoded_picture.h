@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "raster/bitmap.h"
 
@@ -27,8 +28,8 @@ inline constexpr std::size_t kMaxPictureBytes = std::size_t{256} << 20;
 // Throws PictureError (`what` names the format, e.g. "PCX") unless a picture
 // of this size, whose decoder holds `heldBytes` while decoding, is within
 // the limits. Decoders call it before allocating.
-void CheckPictureLimits(const char* what, long long width, long long height,
-                        unsigned long long heldBytes);
+void CheckPictureLimits(std::string_view what, long long width,
+                        long long height, unsigned long long heldBytes);
 
 // The exact-white rule: a pixel becomes white only when red, green and blue
 // are all 255; every other colour becomes dark. No threshold, no dithering.
