@@ -4,9 +4,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "cups_world.h"
@@ -17,6 +15,7 @@
 #include "job/raw_job.h"
 #include "platform/platform.h"
 #include "support/bytes.h"
+#include "support/vxlabel_run.h"
 #include "vxclcmd.h"
 
 namespace vxcl::test {
@@ -69,24 +68,6 @@ std::optional<JobRecord> NewestJob(const char* queue) {
       newest = JobRecord{jobs[i].id, jobs[i].title, jobs[i].format};
   cupsFreeJobs(count, jobs);
   return newest;
-}
-
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-RunResult RunVxlabel(const std::string& args) {
-  RunResult result;
-  FILE* pipe =
-      popen((std::string(VXLABEL_PATH) + " " + args + " 2>&1").c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  while (std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
-    result.output.append(buffer, got);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
 }
 
 class CupsPrinting : public ::testing::Test {
@@ -344,8 +325,8 @@ TEST_F(CupsPrinting, PrinterQueriesLeaveTheJobAlone) {
 }
 
 TEST_F(CupsPrinting, VxlabelListsEveryPrinterWithItsMetricsOrWhyNot) {
-  const RunResult run = RunVxlabel("printers");
-  EXPECT_EQ(run.status, 0) << run.output;
+  const VxlabelRun run = RunVxlabel({"printers"});
+  EXPECT_EQ(run.exitCode, 0) << run.output;
   for (const std::string line :
        {"SATO_CL4NX: DotsPerMm 8, MaxWidthDots 832, MaxHeightDots 8000\n",
         "SATO_CL4NX/big: DotsPerMm 8, MaxWidthDots 832, MaxHeightDots 8000\n",
@@ -358,21 +339,16 @@ TEST_F(CupsPrinting, VxlabelListsEveryPrinterWithItsMetricsOrWhyNot) {
 }
 
 TEST_F(CupsPrinting, VxlabelRunPrintsTheScriptThroughCups) {
-  const fs::path script =
-      fs::path(VXCL_SOURCE_DIR) / "examples" / "first_label.vxl";
-  const fs::path out = fs::path(VXCL_CUPS_TEST_DIR) / "vxlabel-virtual";
-  fs::remove_all(out);
-  const RunResult onVirtual =
-      RunVxlabel("run " + script.string() + " --out " + out.string());
-  ASSERT_EQ(onVirtual.status, 0) << onVirtual.output;
-  std::ifstream file(out / "1.prn", std::ios::binary);
-  const std::string expected{std::istreambuf_iterator<char>(file), {}};
-  ASSERT_FALSE(expected.empty());
+  const char* script = "examples/first_label.vxl";
+  const VxlabelRun onVirtual = RunVxlabelScript(script);
+  ASSERT_EQ(onVirtual.exitCode, 0) << onVirtual.output;
+  ASSERT_EQ(onVirtual.jobs.size(), 1u) << onVirtual.output;
+  const std::string& expected = onVirtual.jobs[0];
 
   const std::size_t before = ReceivedSoFar();
-  const RunResult onCups =
-      RunVxlabel("run " + script.string() + " --printer " + kLabelQueue);
-  EXPECT_EQ(onCups.status, 0) << onCups.output;
+  const VxlabelRun onCups =
+      RunVxlabel({"run", script, "--printer", kLabelQueue});
+  EXPECT_EQ(onCups.exitCode, 0) << onCups.output;
   const auto jobs = Printer().WaitForJobs(before + 1, kDelivery);
   ASSERT_EQ(jobs.size(), before + 1);
   EXPECT_EQ(jobs.back(), expected) << Show(jobs.back());

@@ -1,8 +1,7 @@
-// Nothing thrown inside a call leaves it, null strings are safe, and the
-// extension functions copy results as documented.
+// Null strings are safe, and the extension functions copy results as
+// documented.
 #include <gtest/gtest.h>
 
-#include "support/failing_allocator.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
 
@@ -10,49 +9,6 @@ namespace vxcl::test {
 namespace {
 
 using ExportTest = JobTest;
-
-TEST_F(ExportTest, FailedAllocationInADrawingCallAddsNothing) {
-  OpenJob();
-  ASSERT_EQ(PrnDrawLine(1, 1, 0, 1, 1), 1);
-  const std::string before = Body();
-  int results[3];
-  {
-    FailingAllocations fail;
-    results[0] = PrnDrawLine(2, 2, 0, 1, 1);
-    results[1] = PrnDrawBox(2, 2, 1, 1, 1, 1);
-    results[2] = PrnReverseImage(2, 2, 1, 1);
-  }
-  for (int result : results) EXPECT_EQ(result, VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(Body(), before);
-  EXPECT_TRUE(job().open);
-  char message[32];
-  VxclLastError(message, sizeof message);
-  EXPECT_STREQ(message, "out of memory");
-}
-
-TEST_F(ExportTest, FailedAllocationInEveryPlaceOfAJobLeavesAConsistentJob) {
-  // Fail the n-th allocation of a whole job, for every n, then check that
-  // a clean job still prints exactly.
-  for (long allowed = 0; allowed < 200; ++allowed) {
-    int end = 0;
-    {
-      FailingAllocations fail(allowed);
-      PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0);
-      PrnDrawLine(10.0, 20.0, 0, 2, 50.0);
-      PrnQty(1);
-      end = PrnEnd();
-    }
-    EXPECT_FALSE(job().open) << allowed;
-    EXPECT_EQ(job().busyCount, 0) << allowed;
-    if (end == 1) break;
-  }
-  OpenJob();
-  PrnQty(1);
-  const int before = SentJobs();
-  ASSERT_EQ(PrnEnd(), 1);
-  EXPECT_EQ(SentJobs(), before + 1);
-  EXPECT_EQ(LastSentJob(), OpenJobHeader() + B("<ESC>Q1<ESC>Z<ETX>"));
-}
 
 TEST_F(ExportTest, NullStringsAreEmptyStrings) {
   EXPECT_EQ(PrnInit(nullptr, 3, 4, 100.0, 50.0, 0.0), 3);

@@ -1,7 +1,6 @@
-// Faults at every spooler step and at every allocation of a whole job (one
-// element of every kind, then both maintenance jobs): each is answered with
-// a result code, leaves the job closed or whole, leaks nothing, and the
-// next job prints exactly.
+// Faults at every spooler step of a whole job (one element of every kind,
+// then both maintenance jobs): each is answered with a result code, leaves
+// the job closed or whole, leaks nothing, and the next job prints exactly.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -153,32 +152,6 @@ TEST_F(FaultInjectionTest, EverySpoolerStep) {
     }
     EXPECT_EQ(live[1], live[0]) << "leaked";
   }
-}
-
-TEST_F(FaultInjectionTest, EveryAllocation) {
-  // Every allocation after the first `allowed` fails, for every `allowed`
-  // until the whole run gets through.
-  bool completed = false;
-  for (long allowed = 0; !completed && !HasFailure(); ++allowed) {
-    SCOPED_TRACE("allocations allowed: " + std::to_string(allowed));
-    long live[2];
-    for (long& count : live) {
-      {
-        FakePlatform fake;
-        fake.printers.Add("P");
-        Results r;
-        {
-          FailingAllocations fail(allowed);
-          r = RunWholeJob();
-        }
-        completed = r.defaults == 1;
-        ExpectConsistentThenClean(fake);
-      }
-      count = LiveAllocations();
-    }
-    EXPECT_EQ(live[1], live[0]) << "leaked";
-  }
-  EXPECT_TRUE(completed);
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 #include "support/pictures.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <cstring>
-#include <fstream>
 
 namespace vxcl::test {
 
@@ -82,28 +79,6 @@ std::string PcxFile(const PcxHeader& h, std::string_view data) {
   Put16(file, 68, h.paletteInfo);
   file.append(data);
   return file;
-}
-
-ScratchDir::ScratchDir() {
-  static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("vxcl-pictures-" + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ScratchDir::Write(const std::string& name,
-                              std::string_view bytes) const {
-  const std::filesystem::path file = path_ / name;
-  std::ofstream out(file, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  EXPECT_TRUE(out.good()) << "cannot write " << file;
-  return file.string();
 }
 
 OneBitBitmap ReadGraphic(std::string_view command) {

@@ -1,11 +1,10 @@
-// Picture files for tests: small BMP and PCX writers, a scratch directory,
-// and the graphic command read back into pixels.
+// Picture files for tests: small BMP and PCX writers, and the graphic
+// command read back into pixels.
 #ifndef VXCL_TESTS_PICTURES_H
 #define VXCL_TESTS_PICTURES_H
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <span>
@@ -13,6 +12,7 @@
 #include <string_view>
 
 #include "raster/bitmap.h"
+#include "support/scratch_dir.h"
 
 namespace vxcl::test {
 
@@ -46,22 +46,6 @@ struct PcxHeader {
 
 // The 128-byte header followed by `data` (and nothing else).
 std::string PcxFile(const PcxHeader& header, std::string_view data);
-
-// A scratch directory, removed with its files at destruction.
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
-  // Writes `bytes` to a file of this name and returns its full path.
-  std::string Write(const std::string& name, std::string_view bytes) const;
-
- private:
-  std::filesystem::path path_;
-};
 
 // The pixels of an ESC "GB" command (set bit = printed dot); fails the
 // current test when `command` is not one whole graphic command.

@@ -1,37 +1,15 @@
 // The CX208 and CT400 example scripts run through vxlabel and send their
 // streams.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/bytes.h"
+#include "support/vxlabel_run.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using vxcl::test::B;
-
-// Runs one example on the tool's virtual printers; returns its exit code
-// and leaves the first received job in `job`.
-int RunExample(const std::string& name, std::string& job) {
-  const fs::path dir = fs::temp_directory_path() / ("vxlabel_model_" + name);
-  fs::remove_all(dir);
-  const std::string command = std::string(VXLABEL_PATH) + " run " +
-                              VXCL_SOURCE_DIR + "/examples/" + name +
-                              ".vxl --out " + dir.string() + " >/dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  std::ifstream in(dir / "1.prn", std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  job = bytes.str();
-  fs::remove_all(dir);
-  return WEXITSTATUS(status);
-}
 
 TEST(ModelExamples, RunAndSendTheirStreams) {
   struct Case {
@@ -50,8 +28,11 @@ TEST(ModelExamples, RunAndSendTheirStreams) {
        "<NUL><ESC>Z<ETX>"},
   };
   for (const Case& c : cases) {
-    std::string job;
-    EXPECT_EQ(RunExample(c.name, job), 0) << c.name;
+    const vxcl::test::VxlabelRun run = vxcl::test::RunVxlabelScript(
+        "examples/" + std::string(c.name) + ".vxl");
+    EXPECT_EQ(run.exitCode, 0) << c.name << "\n" << run.output;
+    ASSERT_FALSE(run.jobs.empty()) << c.name << "\n" << run.output;
+    const std::string& job = run.jobs[0];
     EXPECT_EQ(job.size(), c.size) << c.name;
     const std::string start = B(c.start), end = B(c.end);
     EXPECT_TRUE(job.starts_with(start)) << c.name;
