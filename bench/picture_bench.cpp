@@ -12,7 +12,7 @@
 #include <string>
 
 #include "graphics/picture_placement.h"
-#include "job/job_state.h"
+#include "support/open_job_state.h"
 
 namespace {
 
@@ -113,9 +113,7 @@ using DrawFn = vxcl::Outcome (*)(vxcl::JobState&, int, double, double, double,
                                  double, std::optional<std::string_view>);
 
 void Place(benchmark::State& state, DrawFn draw, const std::string& file) {
-  vxcl::JobState job;
-  job.open = true;
-  job.dotsPerMm = 8;
+  vxcl::JobState job = vxcl::test::OpenJobState();
   for (auto _ : state) {
     if (draw(job, 90, 10.0, 250.0, 0.0, 0.0, file).code != VXCL_OK)
       state.SkipWithError("the picture was not placed");

@@ -4,21 +4,15 @@
 // the same size, and runs this benchmark after it.
 #include <benchmark/benchmark.h>
 
-#include "job/job_state.h"
 #include "platform/portable/freetype_font_rasterizer.h"
+#include "support/open_job_state.h"
 #include "text/truetype_text.h"
 
 namespace {
 
 void WarmTrueTypeText(benchmark::State& state) {
   vxcl::FreeTypeFontRasterizer fonts;
-  vxcl::JobState job;
-  job.open = true;
-  job.dotsPerMm = 8;
-  job.maxWidthDots = 832;
-  job.labelWidthDots = 800;
-  job.labelHeightDots = 400;
-  job.mediaOffsetDots = 32;
+  vxcl::JobState job = vxcl::test::OpenJobState();
   const vxcl::TrueTypeTextArgs args{.x = 5.0,
                                     .y = 5.0,
                                     .fontName = "DejaVu Sans",

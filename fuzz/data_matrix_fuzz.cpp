@@ -12,7 +12,7 @@ using vxcl::fuzz::Require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   FuzzedDataProvider in(data, size);
-  vxcl::JobState job = vxcl::fuzz::OpenJob();
+  vxcl::JobState job = vxcl::fuzz::OpenJobState();
   const int direction = vxcl::fuzz::SmallOrAnyInt(in);
   vxcl::DataMatrixSettings settings;
   for (int* value :
@@ -24,15 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = in.ConsumeRemainingBytesAsString();
 
   const int result = vxcl::AddDataMatrix(job, direction, x, y, settings, text);
-  if (result == vxcl::VXCL_DATAMATRIX_DATA) {
+  if (result == VXCL_DATAMATRIX_DATA) {
     Require(text.empty() || text.size() > vxcl::kDataMatrixMaxData);
     Require(job.body.empty());
     return 0;
   }
   Require(!text.empty() && text.size() <= vxcl::kDataMatrixMaxData);
-  Require(result == 1 || result == 7 ||
-          (result >= vxcl::VXCL_DATAMATRIX_FORMAT &&
-           result <= vxcl::VXCL_DATAMATRIX_OPTION));
+  Require(
+      result == 1 || result == 7 ||
+      (result >= VXCL_DATAMATRIX_FORMAT && result <= VXCL_DATAMATRIX_OPTION));
   const std::string tail =
       "\x1b"
       "DC" +

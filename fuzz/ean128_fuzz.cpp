@@ -14,7 +14,7 @@ using vxcl::fuzz::Require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   FuzzedDataProvider in(data, size);
-  vxcl::JobState job = vxcl::fuzz::OpenJob();
+  vxcl::JobState job = vxcl::fuzz::OpenJobState();
   const int direction = vxcl::fuzz::SmallOrAnyInt(in);
   const int narrowWidth = vxcl::fuzz::SmallOrAnyInt(in);
   const double barHeight = vxcl::fuzz::Millimetres(in);
@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
 
   const int result =
       vxcl::AddEan128(job, direction, 10.0, 20.0, narrowWidth, barHeight, text);
-  if (result >= vxcl::VXCL_AI_UNKNOWN) {
-    Require(result <= vxcl::VXCL_AI_MALFORMED);
+  if (result >= VXCL_AI_UNKNOWN) {
+    Require(result <= VXCL_AI_MALFORMED);
     Require(job.body.empty());
     return 0;
   }

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "job/job_state.h"
+#include "support/open_job_state.h"
 
 namespace vxcl::fuzz {
 
@@ -18,18 +18,7 @@ inline void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-// A 100 x 50 mm job on a 203 dpi printer, as a CL job start leaves it.
-inline JobState OpenJob() {
-  JobState job;
-  job.open = true;
-  job.dotsPerMm = 8;
-  job.maxWidthDots = 832;
-  job.maxHeightDots = 8000;
-  job.labelWidthDots = 800;
-  job.labelHeightDots = 400;
-  job.mediaOffsetDots = 32;
-  return job;
-}
+using test::OpenJobState;
 
 // Mostly values near the ranges the calls check, sometimes any value.
 inline int SmallOrAnyInt(FuzzedDataProvider& in) {

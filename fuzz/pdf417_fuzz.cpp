@@ -35,7 +35,7 @@ bool HasEscape(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   FuzzedDataProvider in(data, size);
-  vxcl::JobState job = vxcl::fuzz::OpenJob();
+  vxcl::JobState job = vxcl::fuzz::OpenJobState();
   const int direction = vxcl::fuzz::SmallOrAnyInt(in);
   vxcl::Pdf417Settings settings;
   for (int* value :
@@ -50,14 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   Require(vxcl::ConvertControlEscapes(converted) == converted);
 
   const int result = vxcl::AddPdf417(job, direction, 1.0, 2.0, settings, text);
-  if (result == vxcl::VXCL_PDF417_DATA) {
+  if (result == VXCL_PDF417_DATA) {
     Require(converted.empty() || converted.size() > vxcl::kPdf417MaxData);
     Require(job.body.empty());
     return 0;
   }
   Require(result == 1 || result == 7 ||
-          (result >= vxcl::VXCL_PDF417_VARIANT &&
-           result <= vxcl::VXCL_PDF417_ROWS));
+          (result >= VXCL_PDF417_VARIANT && result <= VXCL_PDF417_ROWS));
   const std::string length =
       vxcl::ZeroPadded(static_cast<long long>(converted.size()), 4);
   Require(job.body.find(length + converted) != std::string::npos);

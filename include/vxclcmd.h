@@ -99,6 +99,7 @@ VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
 VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
                                   double width, double height,
                                   const char *fileName);
+
 /* Model setup and maintenance jobs. ------------------------------------ */
 
 /* Codes 13, 14 and 18 name a different setting for PrnInitCT400 than for
@@ -356,6 +357,7 @@ VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
  * Commands the preview does not know are skipped with a warning. The
  * preview is part of the Linux library; on Windows the three calls return
  * VXCL_PREVIEW_UNAVAILABLE. */
+
 /* Draws job `index` (0 = first received) of virtual printer `name` into the
  * PNG file pngPath, with the printer's resolution and head width and the
  * job's label size and place. Returns 1 written, 0 no such printer or job,
