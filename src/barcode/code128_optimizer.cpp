@@ -1,18 +1,22 @@
 #include "barcode/code128_optimizer.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
+
+#include "language/code128.h"
 
 namespace vxcl {
 
 namespace {
 
+using code128::CodeSet;
+
 // Code sets, numbered as the classes below name them.
 constexpr int kSetA = 1;
 constexpr int kSetB = 2;
 
-constexpr std::string_view kStartCodes[] = {"", ">G", ">H", ">I"};
-constexpr std::string_view kSwitchCodes[] = {"", ">E", ">D", ">C"};
+CodeSet CodeSetOf(int set) { return static_cast<CodeSet>(set - kSetA); }
 
 // What each data byte needs. 1 to 3 are the code set a character travels
 // in; 4 to 6 mark both bytes of an explicit pair selecting set A, B or C
@@ -34,21 +38,12 @@ bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // The class of the explicit pair ">" `letter`, or 0 when ">" `letter` is two
 // ordinary characters.
 unsigned char PairClass(unsigned char letter) {
-  switch (letter) {
-    case 'E':
-    case 'G':
-      return kSelectsA;
-    case 'D':
-    case 'H':
-      return kSelectsB;
-    case 'C':
-    case 'I':
-      return kSelectsC;
-    case 'F':
-      return kFnc1Pair;
-    default:
-      return 0;
-  }
+  const char c = static_cast<char>(letter);
+  std::optional<CodeSet> set = code128::SetStartedBy(c);
+  if (!set) set = code128::SetSwitchedToBy(c);
+  if (set)
+    return static_cast<unsigned char>(kSelectsA + static_cast<int>(*set));
+  return c == code128::kFnc1Letter ? kFnc1Pair : 0;
 }
 
 bool IsSelector(unsigned char cls) {
@@ -115,7 +110,7 @@ class Classifier {
       ++runCount_;
       return p + 2;
     }
-    if (c == '>') {
+    if (c == code128::kEscape) {
       classes_[p] = kPlain;
       const unsigned char pair =
           p + 1 < data_.size() ? PairClass(At(p + 1)) : 0;
@@ -126,10 +121,9 @@ class Classifier {
         runCount_ = 0;
         return p + 1;
       }
-      const unsigned char letter = At(p + 1);
-      if (letter == 'C') ShiftOddRun();
+      if (At(p + 1) == code128::Codes(CodeSet::C).switchLetter) ShiftOddRun();
       classes_[p] = classes_[p + 1] = pair;
-      runCount_ = (letter == 'C' || letter == 'I' || letter == 'F') ? 2 : 0;
+      runCount_ = (pair == kSelectsC || pair == kFnc1Pair) ? 2 : 0;
       runStart_ = kNoRun;
       return p + 2;
     }
@@ -172,7 +166,7 @@ class Classifier {
 
 std::string Code128Optimizer(std::string_view data) {
   const std::size_t n = data.size();
-  if (n == 0) return std::string{kStartB};
+  if (n == 0) return code128::StartPair(CodeSet::B);
   const std::vector<unsigned char> cls = Classifier(data).Run();
 
   // The start code. An explicit pair at the front is the start code of the
@@ -192,7 +186,7 @@ std::string Code128Optimizer(std::string_view data) {
   }
   std::string out;
   out.reserve(n + n / 2 + 2);
-  out += kStartCodes[set];
+  out += code128::StartPair(CodeSetOf(set));
 
   while (j < n) {
     const unsigned char c = cls[j];
@@ -201,21 +195,21 @@ std::string Code128Optimizer(std::string_view data) {
       // written as a switch (a start character inside a symbol is invalid).
       if (set != c - 3) {
         set = c - 3;
-        out += kSwitchCodes[set];
-      } else if (out.back() == '>' && j + 2 < n &&
+        out += code128::SwitchPair(CodeSetOf(set));
+      } else if (out.back() == code128::kEscape && j + 2 < n &&
                  PairClass(static_cast<unsigned char>(data[j + 2])) != 0) {
         // Dropping it would join a plain ">" (always written in code set B)
         // and the letter after the pair into an escape pair of their own; a
         // round trip through code set A keeps them apart.
-        out += kSwitchCodes[kSetA];
-        out += kSwitchCodes[kSetB];
+        out += code128::SwitchPair(CodeSet::A);
+        out += code128::SwitchPair(CodeSet::B);
       }
       j += 2;
       continue;
     }
     if (IsCodeSet(c) && c != set) {
       set = c;
-      out += kSwitchCodes[set];
+      out += code128::SwitchPair(CodeSetOf(set));
     }
     out += data[j];
     ++j;

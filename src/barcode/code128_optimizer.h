@@ -9,12 +9,6 @@
 
 namespace vxcl {
 
-// The printer marks special Code 128 characters with ">" and a letter.
-inline constexpr std::string_view kStartA = ">G";
-inline constexpr std::string_view kStartB = ">H";
-inline constexpr std::string_view kStartC = ">I";
-inline constexpr std::string_view kFnc1 = ">F";
-
 // Returns the data with a start code in front and code-set switches where
 // the code set changes. Explicit pairs in the data (">G", ">H", ">I" start
 // codes, ">E", ">D", ">C" switches, ">F" FNC1) are honoured; a ">" before

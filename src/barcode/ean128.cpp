@@ -10,6 +10,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
+#include "language/code128.h"
 
 namespace vxcl {
 
@@ -17,7 +18,10 @@ namespace {
 
 // After a variable-length value that is not the last: code set C and FNC1,
 // the field separator.
-constexpr std::string_view kFieldSeparator = ">C>F";
+std::string FieldSeparator() {
+  return code128::SwitchPair(code128::CodeSet::C) +
+         code128::Pair(code128::kFnc1Letter);
+}
 
 struct Group {
   std::string text;  // identifier and value, every ")" removed
@@ -76,12 +80,14 @@ VxclResult SplitGroups(std::string_view data, std::vector<Group>& groups) {
 // Code 128 data: the first group's code set, FNC1, then the groups with a
 // separator after each variable-length value but the last.
 std::string AssembledData(const std::vector<Group>& groups) {
-  std::string data(groups.front().rule.digitsOnly ? kStartC : kStartB);
-  data += kFnc1;
+  std::string data =
+      code128::StartPair(groups.front().rule.digitsOnly ? code128::CodeSet::C
+                                                        : code128::CodeSet::B);
+  data += code128::Pair(code128::kFnc1Letter);
   for (std::size_t i = 0; i < groups.size(); ++i) {
     data += groups[i].text;
     if (!groups[i].rule.fixedLength && i + 1 < groups.size())
-      data += kFieldSeparator;
+      data += FieldSeparator();
   }
   return data;
 }

@@ -7,6 +7,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
+#include "language/code128.h"
 
 namespace vxcl {
 
@@ -49,11 +50,11 @@ std::string PreparedData(char type, std::string_view data) {
     case 'G':
       return Code128Optimizer(data);
     case 'X':
-      return std::string(kStartA) + std::string(data);
+      return code128::StartPair(code128::CodeSet::A) + std::string(data);
     case 'Y':
-      return std::string(kStartB) + std::string(data);
+      return code128::StartPair(code128::CodeSet::B) + std::string(data);
     case 'Z':
-      return std::string(kStartC) + std::string(data);
+      return code128::StartPair(code128::CodeSet::C) + std::string(data);
     default:
       return std::string(data);
   }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "preview/barcode/fixed_ratio_barcode.h"
-#include "preview/barcode/pdf417_symbol.h"
+#include "preview/barcode/fixed_ratio_renderer.h"
+#include "preview/barcode/pdf417_renderer.h"
 #include "preview/font_cells.h"
 #include "preview/graphic_renderer.h"
 #include "preview/line_box_renderer.h"

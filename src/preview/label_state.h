@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "preview/barcode/data_matrix_symbol.h"
-#include "preview/barcode/variable_ratio_barcode.h"
+#include "preview/barcode/data_matrix_renderer.h"
+#include "preview/barcode/variable_ratio_renderer.h"
 #include "preview/printer_text.h"
 #include "raster/bitmap.h"
 

@@ -71,6 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
              "Code128", "123456"},
         Case{"Code 128 turned", Barcode("G", 2, 2, "TURNED", 1), "Code128",
              "TURNED"},
+        // Every kind of pair the optimiser writes reads back as the data.
+        Case{"Code 128 opening with control bytes",
+             Barcode("G", 2, 2, "\t\rAB12345678"), "Code128", "\t\rAB12345678"},
+        Case{"Code 128 with FNC1 written in the data",
+             Barcode("G", 2, 2, "AB>F12CD"), "Code128",
+             "AB\x1d"
+             "12CD"},
+        Case{"Code 128 with \">\" before a digit", Barcode("G", 2, 2, "A>1234"),
+             "Code128", "A>1234"},
+        Case{"Code 128 with \">\" before a pair letter",
+             Barcode("G", 2, 2, ">>DCa"), "Code128", ">Ca"},
         Case{"Code 39 1:2", Barcode("1", 1, 2, "CODE39-1"), "Code39",
              "CODE39-1"},
         Case{"Code 39 1:3", Barcode("1", 2, 2, "ABC 123"), "Code39", "ABC 123"},

@@ -1,3 +1,4 @@
+// Not a *_renderer: builds or lays down what the renderers draw.
 // A one-dimensional symbol as the printer lays it down: its bars and spaces
 // in dots, left to right.
 #ifndef VXCL_PREVIEW_BARCODE_BAR_PATTERN_H

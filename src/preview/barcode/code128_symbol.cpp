@@ -1,37 +1,20 @@
 #include "preview/barcode/code128_symbol.h"
 
+#include <optional>
+
+#include "language/code128.h"
+
 namespace vxcl::preview {
 
 namespace {
 
-// Bar, space, bar, space, bar, space widths in modules, by value; the stop
-// pattern has a seventh element.
-constexpr const char* kPatterns[107] = {
-    "212222", "222122", "222221", "121223", "121322", "131222", "122213",
-    "122312", "132212", "221213", "221312", "231212", "112232", "122132",
-    "122231", "113222", "123122", "123221", "223211", "221132", "221231",
-    "213212", "223112", "312131", "311222", "321122", "321221", "312212",
-    "322112", "322211", "212123", "212321", "232121", "111323", "131123",
-    "131321", "112313", "132113", "132311", "211313", "231113", "231311",
-    "112133", "112331", "132131", "113123", "113321", "133121", "313121",
-    "211331", "231131", "213113", "213311", "213131", "311123", "311321",
-    "331121", "312113", "312311", "332111", "314111", "221411", "431111",
-    "111224", "111422", "121124", "121421", "141122", "141221", "112214",
-    "112412", "122114", "122411", "142112", "142211", "241211", "221114",
-    "413111", "241112", "134111", "111242", "121142", "121241", "114212",
-    "124112", "124211", "411212", "421112", "421211", "212141", "214121",
-    "412121", "111143", "111341", "131141", "114113", "114311", "411113",
-    "411311", "113141", "114131", "311141", "411131", "211412", "211214",
-    "211232", "2331112"};
-constexpr int kStop = 106;
-
-enum Set { kNone = -1, kA = 0, kB = 1, kC = 2 };
+using code128::CodeSet;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value of a character in code set A or B; -1 when the set lacks it.
-int CharacterValue(unsigned char c, Set set) {
-  if (set == kA) {
+int CharacterValue(unsigned char c, CodeSet set) {
+  if (set == CodeSet::A) {
     if (c < 32) return c + 64;
     if (c < 96) return c - 32;
     return -1;
@@ -40,69 +23,57 @@ int CharacterValue(unsigned char c, Set set) {
   return -1;
 }
 
-int SwitchTo(Set target) {
-  return target == kA ? 101 : target == kB ? 100 : 99;
-}
-
 }  // namespace
 
 Code128Values ReadCode128Data(std::string_view data) {
   Code128Values out;
-  Set set = kNone;
+  std::optional<CodeSet> set;
   bool shift = false;
   bool dropped = false;
   const std::size_t n = data.size();
   std::size_t i = 0;
   auto special = [&](std::size_t at) -> char {
-    if (data[at] != '>' || at + 1 >= n) return 0;
+    if (data[at] != code128::kEscape || at + 1 >= n) return 0;
     const char letter = data[at + 1];
-    return letter >= '@' && letter <= 'I' ? letter : 0;
+    return code128::IsSpecialLetter(letter) ? letter : 0;
   };
-  if (n < 2 || (special(0) != 'G' && special(0) != 'H' && special(0) != 'I')) {
+  if (n < 2 || !code128::SetStartedBy(special(0))) {
     out.problems.push_back("no start code: code set B used");
-    out.values.push_back(kStartB);
-    set = kB;
+    out.values.push_back(code128::Codes(CodeSet::B).startValue);
+    set = CodeSet::B;
   }
   while (i < n) {
     if (const char letter = special(i)) {
       i += 2;
-      switch (letter) {
-        case 'G':
-        case 'H':
-        case 'I': {
-          const Set target = letter == 'G' ? kA : letter == 'H' ? kB : kC;
-          if (set == kNone) {
-            out.values.push_back(kStartA + target);
-          } else {
-            out.problems.push_back(
-                "a start code inside the symbol read as a code-set switch");
-            if (target != set) out.values.push_back(SwitchTo(target));
-          }
-          set = target;
-          break;
+      if (const auto target = code128::SetStartedBy(letter)) {
+        if (!set) {
+          out.values.push_back(code128::Codes(*target).startValue);
+        } else {
+          out.problems.push_back(
+              "a start code inside the symbol read as a code-set switch");
+          if (*target != *set)
+            out.values.push_back(code128::Codes(*target).switchValue);
         }
-        case 'C':
-          out.values.push_back(99);
-          set = kC;
-          break;
-        case 'D':
-          out.values.push_back(100);  // FNC4 in code set B
-          set = kB;
-          break;
-        case 'E':
-          out.values.push_back(101);  // FNC4 in code set A
-          set = kA;
-          break;
-        case 'F':
-          out.values.push_back(kFnc1);
-          break;
-        default:  // '@', 'A', 'B': FNC3, FNC2, SHIFT; pairs in code set C
-          out.values.push_back(96 + (letter - '@'));
-          shift = letter == 'B' && set != kC;
+        set = target;
+      } else if (const auto switched = code128::SetSwitchedToBy(letter)) {
+        // A switch to the set in force keeps its value: the pair 99 in set
+        // C, FNC4 in set A or B.
+        out.values.push_back(code128::Codes(*switched).switchValue);
+        set = switched;
+      } else if (letter == code128::kFnc1Letter) {
+        out.values.push_back(code128::kFnc1Value);
+      } else {
+        // FNC3, FNC2 or SHIFT. SHIFT (outside code set C) reads the next
+        // character in the other of sets A and B.
+        out.values.push_back(
+            letter == code128::kShiftLetter  ? code128::kShiftValue
+            : letter == code128::kFnc2Letter ? code128::kFnc2Value
+                                             : code128::kFnc3Value);
+        shift = letter == code128::kShiftLetter && set != CodeSet::C;
       }
       continue;
     }
-    if (set == kC) {
+    if (set == CodeSet::C) {
       if (i + 1 < n && IsDigit(data[i]) && IsDigit(data[i + 1])) {
         out.values.push_back((data[i] - '0') * 10 + (data[i + 1] - '0'));
         i += 2;
@@ -112,7 +83,8 @@ Code128Values ReadCode128Data(std::string_view data) {
       }
       continue;
     }
-    const Set in = shift ? (set == kA ? kB : kA) : set;
+    const CodeSet in =
+        shift ? (set == CodeSet::A ? CodeSet::B : CodeSet::A) : *set;
     shift = false;
     const int value = CharacterValue(static_cast<unsigned char>(data[i]), in);
     if (value < 0)
@@ -135,11 +107,11 @@ BarPattern Code128Pattern(const std::vector<int>& values, long long module) {
       sum += static_cast<long long>(i) * values[i];
     all.push_back(static_cast<int>(sum % 103));
   }
-  all.push_back(kStop);
+  all.push_back(code128::kStopValue);
   std::vector<int> runs;
   runs.reserve(all.size() * 6 + 1);
   for (int value : all)
-    for (const char* w = kPatterns[value]; *w; ++w) runs.push_back(*w - '0');
+    for (const char w : code128::kPatterns[value]) runs.push_back(w - '0');
   return ModulePattern(runs, module);
 }
 

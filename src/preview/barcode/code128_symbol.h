@@ -1,7 +1,7 @@
-// Code 128 as the printer builds it from its data language: the data picks
-// every code set itself (">G", ">H", ">I" start codes, ">C", ">D", ">E"
-// switches, ">F" FNC1), so the symbol holds exactly the code sets the data
-// selects.
+// Not a *_renderer: builds or lays down what the renderers draw.
+// Code 128 as the printer builds it from its data language (see
+// language/code128.h): the data picks every code set itself, so the symbol
+// holds exactly the code sets the data selects.
 #ifndef VXCL_PREVIEW_BARCODE_CODE128_SYMBOL_H
 #define VXCL_PREVIEW_BARCODE_CODE128_SYMBOL_H
 
@@ -33,9 +33,6 @@ Code128Values ReadCode128Data(std::string_view data);
 // The symbol of the values: each value's six elements, the modulo-103 check
 // character and the stop pattern, `module` dots a module.
 BarPattern Code128Pattern(const std::vector<int>& values, long long module);
-
-// Values for those who build a symbol's values themselves.
-inline constexpr int kStartA = 103, kStartB = 104, kStartC = 105, kFnc1 = 102;
 
 }  // namespace vxcl::preview
 

@@ -1,3 +1,4 @@
+// Not a *_renderer: builds or lays down what the renderers draw.
 // UPC-A, EAN-13, EAN-8, UPC-E and the UPC/EAN add-ons as the printer takes
 // their data, with the guard bars that the longer forms lengthen and the
 // places of the digits printed under the bars.

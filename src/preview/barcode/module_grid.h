@@ -1,3 +1,4 @@
+// Not a *_renderer: builds or lays down what the renderers draw.
 // Draws the modules of a two-dimensional symbol that libzint encoded, each
 // module a rectangle of the printer's module width and height.
 #ifndef VXCL_PREVIEW_BARCODE_MODULE_GRID_H

@@ -1,3 +1,4 @@
+// Not a *_renderer: builds or lays down what the renderers draw.
 // The symbologies whose elements come in two widths, narrow and wide, that
 // the printer's ratio sets: Codabar, Code 39, Interleaved, Industrial and
 // Matrix 2 of 5.

@@ -1,3 +1,4 @@
+// Not a *_renderer: builds or lays down what the renderers draw.
 // A symbol encoded by libzint, read module by module: the preview draws
 // the modules itself, at the printer's element widths and heights.
 #ifndef VXCL_PREVIEW_BARCODE_ZINT_SYMBOL_H

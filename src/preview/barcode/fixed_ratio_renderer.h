@@ -1,8 +1,9 @@
+// A *_renderer reads a barcode command and draws its symbol.
 // The printer's one-dimensional barcode commands: ESC "B" (narrow to wide
 // 1:3), ESC "D" (1:2) and ESC "BD" (2:5), each followed by a type letter,
 // two digits of narrow-element width, three of bar height, and the data.
-#ifndef VXCL_PREVIEW_BARCODE_FIXED_RATIO_BARCODE_H
-#define VXCL_PREVIEW_BARCODE_FIXED_RATIO_BARCODE_H
+#ifndef VXCL_PREVIEW_BARCODE_FIXED_RATIO_RENDERER_H
+#define VXCL_PREVIEW_BARCODE_FIXED_RATIO_RENDERER_H
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "preview/barcode/fixed_ratio_barcode.h"
+#include "preview/barcode/fixed_ratio_renderer.h"
 
 #include <zint.h>
 
@@ -8,7 +8,7 @@
 #include "preview/barcode/code128_symbol.h"
 #include "preview/barcode/ean_upc_symbols.h"
 #include "preview/barcode/two_width_symbols.h"
-#include "preview/barcode/ucc128_barcode.h"
+#include "preview/barcode/ucc128_renderer.h"
 #include "preview/barcode/zint_symbol.h"
 #include "preview/command_reader.h"
 #include "preview/font_cells.h"

@@ -1,6 +1,7 @@
+// A *_renderer reads a barcode command and draws its symbol.
 // UCC-128 (ESC "BI"): a serial shipping container code from 17 digits.
-#ifndef VXCL_PREVIEW_BARCODE_UCC128_BARCODE_H
-#define VXCL_PREVIEW_BARCODE_UCC128_BARCODE_H
+#ifndef VXCL_PREVIEW_BARCODE_UCC128_RENDERER_H
+#define VXCL_PREVIEW_BARCODE_UCC128_RENDERER_H
 
 #include <string>
 #include <string_view>

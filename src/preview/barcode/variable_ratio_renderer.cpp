@@ -1,4 +1,4 @@
-#include "preview/barcode/variable_ratio_barcode.h"
+#include "preview/barcode/variable_ratio_renderer.h"
 
 #include "preview/barcode/bar_pattern.h"
 #include "preview/barcode/two_width_symbols.h"

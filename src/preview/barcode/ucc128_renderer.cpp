@@ -1,7 +1,8 @@
-#include "preview/barcode/ucc128_barcode.h"
+#include "preview/barcode/ucc128_renderer.h"
 
 #include <algorithm>
 
+#include "language/code128.h"
 #include "preview/barcode/bar_pattern.h"
 #include "preview/barcode/code128_symbol.h"
 #include "preview/command_reader.h"
@@ -61,7 +62,8 @@ void DrawUcc128(const ElementContext& context, std::string_view body) {
     return;
   }
   const std::string code = SsccWithCheckDigit(data);
-  std::vector<int> values = {kStartC, kFnc1, 0};  // 0: the pair "00"
+  std::vector<int> values = {code128::Codes(code128::CodeSet::C).startValue,
+                             code128::kFnc1Value, 0};  // 0: the pair "00"
   for (std::size_t i = 0; i < code.size(); i += 2)
     values.push_back((code[i] - '0') * 10 + (code[i + 1] - '0'));
   const BarPattern pattern = Code128Pattern(values, module);

@@ -1,6 +1,7 @@
+// A *_renderer reads a barcode command and draws its symbol.
 // PDF417 (ESC "BK"): standard, truncated or micro, drawn with libzint.
-#ifndef VXCL_PREVIEW_BARCODE_PDF417_SYMBOL_H
-#define VXCL_PREVIEW_BARCODE_PDF417_SYMBOL_H
+#ifndef VXCL_PREVIEW_BARCODE_PDF417_RENDERER_H
+#define VXCL_PREVIEW_BARCODE_PDF417_RENDERER_H
 
 #include <string_view>
 

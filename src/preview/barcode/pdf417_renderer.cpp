@@ -1,4 +1,4 @@
-#include "preview/barcode/pdf417_symbol.h"
+#include "preview/barcode/pdf417_renderer.h"
 
 #include <zint.h>
 

@@ -1,8 +1,9 @@
+// A *_renderer reads a barcode command and draws its symbol.
 // Data Matrix: ESC "BX" sets the symbol, ESC "DC" that follows gives its
 // data. ECC 200 symbols are drawn with libzint; the older ECC 000 to 140
 // symbols, which libzint cannot make, stand as hatched boxes of their size.
-#ifndef VXCL_PREVIEW_BARCODE_DATA_MATRIX_SYMBOL_H
-#define VXCL_PREVIEW_BARCODE_DATA_MATRIX_SYMBOL_H
+#ifndef VXCL_PREVIEW_BARCODE_DATA_MATRIX_RENDERER_H
+#define VXCL_PREVIEW_BARCODE_DATA_MATRIX_RENDERER_H
 
 #include <optional>
 #include <string_view>

@@ -1,7 +1,8 @@
+// A *_renderer reads a barcode command and draws its symbol.
 // Variable-ratio barcodes: ESC "BT" sets the type and the four element
 // widths, ESC "BW" that follows draws the symbol.
-#ifndef VXCL_PREVIEW_BARCODE_VARIABLE_RATIO_BARCODE_H
-#define VXCL_PREVIEW_BARCODE_VARIABLE_RATIO_BARCODE_H
+#ifndef VXCL_PREVIEW_BARCODE_VARIABLE_RATIO_RENDERER_H
+#define VXCL_PREVIEW_BARCODE_VARIABLE_RATIO_RENDERER_H
 
 #include <optional>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "preview/barcode/data_matrix_symbol.h"
+#include "preview/barcode/data_matrix_renderer.h"
 
 #include <zint.h>
 
