@@ -118,15 +118,14 @@ TEST_F(PrnBarcodeTest, CorrectsArgumentsAndTheLastFailingCheckDecides) {
 }
 
 TEST_F(PrnBarcodeTest, HorizontalPositionTakesTheMediaOffset) {
-  OpenJob();  // MediaOffsetDots 32
+  OpenJob();  // media offset 32
   EXPECT_EQ(PrnBarcode(0, 10.0, 5.0, '1', 2, 2, 10.0, "A"), 1);
-  EXPECT_EQ(Show(Body()), Show(B("<ESC>%0<ESC>H112<ESC>V40<ESC>B102080*A*")));
+  EXPECT_EQ(SentElements(), Show(B("<ESC>%0<ESC>H112<ESC>V40<ESC>B102080*A*")));
 }
 
 TEST_F(PrnBarcodeTest, NeedsAnOpenJob) {
   EXPECT_EQ(PrnBarcode(0, 10.0, 5.0, '1', 2, 2, 10.0, "A"), 0);
   EXPECT_EQ(PrnBarcode(-1, 10.0, 5.0, 'Q', 9, 0, 0.0, "A"), 0);
-  EXPECT_EQ(Body(), "");
 }
 
 }  // namespace

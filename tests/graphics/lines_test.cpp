@@ -21,16 +21,14 @@ class LinesTest : public JobTest,
  protected:
   void SetUp() override {
     JobTest::SetUp();
-    // DotsPerMm 8, MediaOffsetDots 16, ShiftDots 0.
-    ASSERT_EQ(PrnInit(kPrinter, 3, 4, 102.0, 50.0, 0.0), 1);
-    ASSERT_EQ(job().mediaOffsetDots, 16);
+    OpenJob(102.0);  // media offset 16
   }
 };
 
 TEST_P(LinesTest, AppendsTheCommand) {
   const LineCase& c = GetParam();
   EXPECT_EQ(c.draw(), c.code) << c.call;
-  EXPECT_EQ(Show(Body()), Show(B(c.bytes))) << c.call;
+  EXPECT_EQ(Show(PrintedElements()), Show(B(c.bytes))) << c.call;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,21 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "<ESC>%0<ESC>H24<ESC>V16<ESC>(8,-7", 1}));
 
 TEST_F(JobTest, ShiftMovesHorizontalPositionsOnly) {
-  ASSERT_EQ(PrnInit(kPrinter, 3, 4, 80.0, 50.0, 2.0), 1);  // offset 192
-  EXPECT_EQ(job().mediaOffsetDots, 192);
-  EXPECT_EQ(job().shiftDots, 16);
+  OpenJob(80.0, 2.0);  // media offset 192, shift 16
   PrnDrawLine(10.0, 5.0, 0, 1, 10.0);
   PrnDrawLine(10.06, 5.0, 0, 1, 10.0);
-  EXPECT_EQ(Show(Body()), Show(B("<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080"
-                                 "<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080")));
+  EXPECT_EQ(Show(PrintedElements()),
+            Show(B("<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080"
+                   "<ESC>%0<ESC>H288<ESC>V40<ESC>FW01H0080")));
 }
 
-TEST_F(JobTest, DrawingWithoutAJobChangesNothing) {
-  job().body = "previous";
+TEST_F(JobTest, DrawingWithoutAJobGivesZero) {
   EXPECT_EQ(PrnDrawLine(1, 1, 0, 1, 1), 0);
   EXPECT_EQ(PrnDrawBox(1, 1, 1, 1, 1, 1), 0);
   EXPECT_EQ(PrnReverseImage(1, 1, 1, 1), 0);
-  EXPECT_EQ(Body(), "previous");
 }
 
 }  // namespace

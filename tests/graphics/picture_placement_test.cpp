@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/bytes.h"
+#include "support/graphic_element.h"
 #include "support/job_fixture.h"
 #include "support/pictures.h"
 #include "vxclcmd.h"
@@ -15,12 +16,9 @@ using DrawFn = int (*)(int, double, double, double, double, const char*);
 
 class PictureTest : public JobTest {
  protected:
-  // A job whose label is as wide as the printer: MediaOffsetDots 0, so
-  // H is the converted x alone.
-  void OpenFullWidthJob() {
-    ASSERT_EQ(PrnInit(kPrinter, 3, 4, 104.0, 50.0, 0.0), 1);
-    ASSERT_EQ(job().mediaOffsetDots, 0);
-  }
+  // A job whose label is as wide as the printer: media offset 0, so H is
+  // the converted x alone.
+  void OpenFullWidthJob() { OpenJob(104.0); }
 
   // A width x height BMP, dark exactly where `dark` says.
   std::string Bmp(int width, int height, bool (*dark)(int x, int y)) {
@@ -48,26 +46,8 @@ class PictureTest : public JobTest {
     return dir_.Write("picture.pcx", PcxFile(header, data));
   }
 
-  // The element appended to the body: prefix, positions, graphic pixels.
-  struct Element {
-    std::string prefix;  // ESC "%n"
-    std::string h, v;
-    OneBitBitmap graphic;
-  };
-  Element LastElement() {
-    const std::string& body = Body();
-    Element e;
-    const std::size_t start = body.rfind("\x1b%");
-    EXPECT_NE(start, std::string::npos) << Show(body);
-    if (start == std::string::npos) return e;
-    e.prefix = body.substr(start, 3);
-    const std::size_t v = body.find("\x1bV", start);
-    const std::size_t gb = body.find("\x1bGB", start);
-    e.h = body.substr(start + 5, v - start - 5);
-    e.v = body.substr(v + 2, gb - v - 2);
-    e.graphic = ReadGraphic(std::string_view(body).substr(gb));
-    return e;
-  }
+  // Ends the job: the element the printer received.
+  GraphicElement Printed() { return ParseGraphicElement(PrintedElements()); }
 
   static std::string LastError() {
     char message[200] = {};
@@ -88,7 +68,7 @@ TEST_F(PictureTest, TwentyByTenBmpAtTenAndFiveMillimetres) {
   std::string rows;
   for (int y = 0; y < 16; ++y)
     rows += y < 10 ? B("<xFF><xFF><xF0>") : B("<NUL><NUL><NUL>");
-  EXPECT_EQ(Show(Body()),
+  EXPECT_EQ(Show(PrintedElements()),
             Show(B("<ESC>%0<ESC>H80<ESC>V40<ESC>GB003002") + rows));
 }
 
@@ -107,7 +87,6 @@ TEST_F(PictureTest, WholeJobOnThePrinter) {
 }
 
 TEST_F(PictureTest, WidthsAndHeightsArePaddedByOneToEight) {
-  OpenFullWidthJob();
   struct Case {
     int width, height;
     const char* sizes;
@@ -121,12 +100,13 @@ TEST_F(PictureTest, WidthsAndHeightsArePaddedByOneToEight) {
       const std::string file = draw == &PrnDrawBMP
                                    ? Bmp(c.width, c.height, AllDark)
                                    : Pcx(c.width, c.height, AllDark);
-      job().body.clear();
+      OpenFullWidthJob();
       ASSERT_EQ(draw(0, 0.0, 0.0, 0.0, 0.0, file.c_str()), 1);
-      EXPECT_EQ(Body().substr(Body().find("GB") + 2, 6), c.sizes)
+      const GraphicElement e = Printed();
+      EXPECT_EQ(e.header, B("<ESC>GB") + c.sizes)
           << c.width << " x " << c.height;
       // The padding is white.
-      const OneBitBitmap g = LastElement().graphic;
+      const OneBitBitmap& g = e.bitmap;
       EXPECT_TRUE(g.IsDark(c.width - 1, c.height - 1));
       EXPECT_FALSE(g.IsDark(c.width, 0));
       EXPECT_FALSE(g.IsDark(0, c.height));
@@ -134,7 +114,6 @@ TEST_F(PictureTest, WidthsAndHeightsArePaddedByOneToEight) {
 }
 
 TEST_F(PictureTest, PrinterRotationsAndOutOfRangeValues) {
-  OpenFullWidthJob();
   const std::string file = Bmp(20, 10, TopLeftOnly);
   struct Case {
     int rotation, code;
@@ -143,50 +122,48 @@ TEST_F(PictureTest, PrinterRotationsAndOutOfRangeValues) {
                {3, 1, "<ESC>%3"},  {4, 7, "<ESC>%0"},   {45, 7, "<ESC>%0"},
                {-1, 7, "<ESC>%0"}, {360, 7, "<ESC>%0"}, {91, 7, "<ESC>%0"}};
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenFullWidthJob();
     EXPECT_EQ(PrnDrawBMP(c.rotation, 10.0, 5.0, 0.0, 0.0, file.c_str()), c.code)
         << c.rotation;
-    const Element e = LastElement();
+    const GraphicElement e = Printed();
     EXPECT_EQ(e.prefix, B(c.prefix)) << c.rotation;
-    EXPECT_EQ(e.h + "," + e.v, "80,40") << c.rotation;
-    EXPECT_EQ(e.graphic.Width(), 24);  // unturned
-    EXPECT_TRUE(e.graphic.IsDark(0, 0));
+    EXPECT_EQ(e.h, 80) << c.rotation;
+    EXPECT_EQ(e.v, 40) << c.rotation;
+    EXPECT_EQ(e.bitmap.Width(), 24);  // unturned
+    EXPECT_TRUE(e.bitmap.IsDark(0, 0));
   }
 }
 
 TEST_F(PictureTest, LibraryTurnsKeepTheTopLeftCornerInPlace) {
-  OpenFullWidthJob();
   // A 20 x 10 picture at H 80, V 40 whose top-left pixel alone is dark.
   // BMP pictures turn padded (24 x 16), PCX pictures turn first and are
   // padded after.
   struct Case {
     int rotation;
     bool bmp;
-    const char* position;
+    long long h, v;
     int width, height, darkX, darkY;
   } cases[] = {
-      {90, true, "80,16", 16, 24, 0, 23},
-      {180, true, "56,24", 24, 16, 23, 15},
-      {270, true, "64,40", 16, 24, 15, 0},
-      {90, false, "80,20", 16, 24, 0, 19},
-      {180, false, "60,30", 24, 16, 19, 9},
-      {270, false, "70,40", 16, 24, 9, 0},
+      {90, true, 80, 16, 16, 24, 0, 23},   {180, true, 56, 24, 24, 16, 23, 15},
+      {270, true, 64, 40, 16, 24, 15, 0},  {90, false, 80, 20, 16, 24, 0, 19},
+      {180, false, 60, 30, 24, 16, 19, 9}, {270, false, 70, 40, 16, 24, 9, 0},
   };
   for (const Case& c : cases) {
     const std::string file =
         c.bmp ? Bmp(20, 10, TopLeftOnly) : Pcx(20, 10, TopLeftOnly);
-    job().body.clear();
+    OpenFullWidthJob();
     ASSERT_EQ((c.bmp ? PrnDrawBMP : PrnDrawPCX)(c.rotation, 10.0, 5.0, 0.0, 0.0,
                                                 file.c_str()),
               1);
-    const Element e = LastElement();
+    const GraphicElement e = Printed();
     const std::string what =
         std::string(c.bmp ? "BMP " : "PCX ") + std::to_string(c.rotation);
     EXPECT_EQ(e.prefix, B("<ESC>%0")) << what;
-    EXPECT_EQ(e.h + "," + e.v, c.position) << what;
+    EXPECT_EQ(e.h, c.h) << what;
+    EXPECT_EQ(e.v, c.v) << what;
     OneBitBitmap expected(c.width, c.height);
     expected.SetDark(c.darkX, c.darkY, true);
-    EXPECT_EQ(e.graphic, expected) << what << "\n" << Picture(e.graphic);
+    EXPECT_EQ(e.bitmap, expected) << what << "\n" << Picture(e.bitmap);
   }
 }
 
@@ -194,8 +171,9 @@ TEST_F(PictureTest, PositionsMayTurnNegative) {
   OpenFullWidthJob();
   const std::string file = Bmp(20, 10, AllDark);
   ASSERT_EQ(PrnDrawBMP(180, 1.0, 0.0, 0.0, 0.0, file.c_str()), 1);
-  const Element e = LastElement();
-  EXPECT_EQ(e.h + "," + e.v, "-16,-16");
+  const GraphicElement e = Printed();
+  EXPECT_EQ(e.h, -16);
+  EXPECT_EQ(e.v, -16);
 }
 
 TEST_F(PictureTest, ScalingNeedsBothSizes) {
@@ -203,24 +181,24 @@ TEST_F(PictureTest, ScalingNeedsBothSizes) {
   const std::string file = Bmp(20, 10, TopLeftOnly);
   // One size 0: the picture's own size, the other ignored.
   ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 25.0, file.c_str()), 1);
-  EXPECT_EQ(LastElement().graphic.Width(), 24);
+  EXPECT_EQ(Printed().bitmap.Width(), 24);
   // 5 x 2.5 mm at 8 dots/mm: 40 x 20 dots, each pixel a 2 x 2 block.
-  job().body.clear();
+  OpenFullWidthJob();
   ASSERT_EQ(
       PrnDrawPCX(90, 0.0, 10.0, 5.0, 2.5, Pcx(20, 10, TopLeftOnly).c_str()), 1);
-  const Element e = LastElement();
-  EXPECT_EQ(e.v, "40");           // 80 - the scaled width
+  const GraphicElement e = Printed();
+  EXPECT_EQ(e.v, 40);             // 80 - the scaled width
   OneBitBitmap expected(24, 48);  // turned to 20 x 40, then padded
   for (int y : {38, 39})
     for (int x : {0, 1}) expected.SetDark(x, y, true);
-  EXPECT_EQ(e.graphic, expected) << Picture(e.graphic);
+  EXPECT_EQ(e.bitmap, expected) << Picture(e.bitmap);
 }
 
 TEST_F(PictureTest, ShrinkingKeepsDarkPixels) {
   OpenFullWidthJob();
   const std::string file = Bmp(20, 10, TopLeftOnly);
   ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.125, 0.125, file.c_str()), 1);
-  EXPECT_EQ(LastElement().graphic,
+  EXPECT_EQ(Printed().bitmap,
             Drawn({"#.......", "........", "........", "........", "........",
                    "........", "........", "........"}));
 }
@@ -234,15 +212,18 @@ TEST_F(PictureTest, OnlyExactWhiteStaysBlank) {
                                         return Rgb{211, 211, 211};
                                       }));
   ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, file.c_str()), 1);
-  EXPECT_EQ(LastElement().graphic.Row(0)[0], 0xDF);
+  EXPECT_EQ(Printed().bitmap.Row(0)[0], 0xDF);
 }
 
 TEST_F(PictureTest, RefusalsAppendNothing) {
-  OpenFullWidthJob();
   const std::string bmp = Bmp(20, 10, AllDark);
   const std::string pcx = Pcx(20, 10, AllDark);
+  OpenFullWidthJob();
   ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, bmp.c_str()), 1);
-  const std::string before = Body();
+  const std::string alone = PrintedElements();
+  PcxHeader twoBits;
+  twoBits.bitsPerPixel = 2;
+  const std::string two = dir_.Write("two.pcx", PcxFile(twoBits, ""));
   const std::string missing = (dir_.Path() / "missing.bmp").string();
   const std::string directory = dir_.Path().string();
   const std::string text = dir_.Write("text.bmp", "not a picture");
@@ -262,6 +243,7 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
       {&PrnDrawBMP, 0, 0, 0, text.c_str(), 50, "Not a BMP file."},
       {&PrnDrawPCX, 0, 0, 0, text.c_str(), 50, "Not a PCX or SCR file."},
       {&PrnDrawPCX, 0, 0, 0, bmp.c_str(), 50, "Not a PCX or SCR file."},
+      {&PrnDrawPCX, 0, 0, 0, two.c_str(), 50, "PCX: wrong pixel format"},
       {&PrnDrawBMP, 0, 0, 0, pcx.c_str(), 50, "Not a BMP file."},
       {&PrnDrawBMP, 0, 0.01, 5.0, bmp.c_str(), 51,
        "the picture size converts to no dots"},
@@ -273,29 +255,20 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
       {&PrnDrawBMP, 0, 0.01, 5.0, text.c_str(), 51, nullptr},
   };
   for (const Case& c : cases) {
+    OpenFullWidthJob();
+    ASSERT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, bmp.c_str()), 1);
     EXPECT_EQ(c.draw(c.rotation, 0.0, 0.0, c.width, c.height, c.file), c.code)
         << (c.file ? c.file : "null");
-    EXPECT_EQ(Body(), before) << c.code;
     if (c.message) {
       EXPECT_EQ(LastError(), c.message) << c.code;
     }
+    EXPECT_EQ(PrintedElements(), alone) << c.code;
   }
-}
-
-TEST_F(PictureTest, PcxFormatErrorsLeaveTheBodyUnchanged) {
-  OpenFullWidthJob();
-  PcxHeader header;
-  header.bitsPerPixel = 2;
-  const std::string file = dir_.Write("two.pcx", PcxFile(header, ""));
-  EXPECT_EQ(PrnDrawPCX(0, 0.0, 0.0, 0.0, 0.0, file.c_str()), 50);
-  EXPECT_EQ(LastError(), "PCX: wrong pixel format");
-  EXPECT_TRUE(Body().empty());
 }
 
 TEST_F(PictureTest, NoJobMeansNothingIsChecked) {
   EXPECT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, nullptr), 0);
   EXPECT_EQ(PrnDrawPCX(-5, 0.0, 0.0, 0.0, 0.0, "missing.pcx"), 0);
-  EXPECT_TRUE(Body().empty());
 }
 
 }  // namespace

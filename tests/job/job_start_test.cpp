@@ -1,6 +1,8 @@
 // PrnInit and PrnInitESeries: header bytes, label-size and shift checks,
-// and the state a job start leaves behind.
+// and what a job start does to the job in progress.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "platform/virtual_printers.h"
 #include "support/job_fixture.h"
@@ -9,30 +11,11 @@
 namespace vxcl::test {
 namespace {
 
-using StartTest = JobTest;
-
-TEST_F(StartTest, WorkedExampleBuildsTheHeader) {
-  ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_TRUE(job().open);
-  EXPECT_EQ(job().dotsPerMm, 8);
-  EXPECT_EQ(job().maxWidthDots, 832);
-  EXPECT_EQ(job().maxHeightDots, 8000);
-  EXPECT_EQ(job().labelWidthDots, 800);
-  EXPECT_EQ(job().labelHeightDots, 400);
-  EXPECT_EQ(job().mediaOffsetDots, 32);
-  EXPECT_EQ(job().shiftDots, 0);
-  EXPECT_EQ(job().family, PrinterFamily::CL);
-  EXPECT_EQ(job().settingsCommand, B("<ESC>CS4<ESC>#E3"));
-  const std::string expected =
-      "\x02\x1b\x41\x1b\x41\x52\x1b\x43\x53\x34\x1b\x23\x45\x33\x1b\x5a\x03"
-      "\x02\x1b\x41";
-  EXPECT_EQ(job().header, expected);
-}
-
 struct AreaCase {
   bool eSeries;
   double heightMm;
   const char* area;
+  int code;
 };
 
 class PrintAreaTest : public JobTest,
@@ -43,20 +26,24 @@ TEST_P(PrintAreaTest, LongLabelsChooseTheLongAreaCommand) {
   const int result =
       c.eSeries ? PrnInitESeries(kPrinter, 3, 4, 100.0, c.heightMm, 0.0)
                 : PrnInit(kPrinter, 3, 4, 100.0, c.heightMm, 0.0);
-  ASSERT_EQ(result, 1);
-  EXPECT_EQ(job().header, B(std::string("<STX><ESC>A<ESC>") + c.area +
-                            "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
-  EXPECT_EQ(job().family == PrinterFamily::ESeries, c.eSeries);
+  ASSERT_EQ(result, c.code);
+  EXPECT_EQ(PrintedJob(), B(std::string("<STX><ESC>A<ESC>") + c.area +
+                            "<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
+                            "<ESC>Q1<ESC>Z<ETX>"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Areas, PrintAreaTest,
-    ::testing::Values(AreaCase{false, 50.0, "AR"}, AreaCase{false, 200.0, "AX"},
-                      AreaCase{true, 200.0, "EX0"}, AreaCase{true, 50.0, "AR"},
+    ::testing::Values(AreaCase{false, 50.0, "AR", 1},
+                      AreaCase{false, 200.0, "AX", 1},
+                      AreaCase{true, 200.0, "EX0", 1},
+                      AreaCase{true, 50.0, "AR", 1},
                       // exactly 178 mm (1424 dots) is still the short area
-                      AreaCase{false, 178.0, "AR"},
-                      AreaCase{false, 178.125, "AX"},  // 1425 dots
-                      AreaCase{true, 178.0, "AR"}));
+                      AreaCase{false, 178.0, "AR", 1},
+                      AreaCase{false, 178.125, "AX", 1},  // 1425 dots
+                      AreaCase{true, 178.0, "AR", 1},
+                      // too long: 200 dots, whatever the resolution
+                      AreaCase{false, 5000.0, "AR", 12}));
 
 struct CheckCase {
   const char* what;
@@ -72,19 +59,24 @@ TEST_P(StartChecksTest, LastFailingCheckDecidesAndJobOpens) {
   const CheckCase& c = GetParam();
   EXPECT_EQ(PrnInit(kPrinter, 3, 4, c.width, c.height, c.shift), c.code)
       << c.what;
-  EXPECT_TRUE(job().open);
-  EXPECT_EQ(job().labelWidthDots, c.labelWidthDots);
-  EXPECT_EQ(job().labelHeightDots, c.labelHeightDots);
-  EXPECT_EQ(job().mediaOffsetDots, c.mediaOffsetDots);
-  EXPECT_EQ(job().shiftDots, c.shiftDots);
+  EXPECT_EQ(PrintedLeftEdge(), c.mediaOffsetDots + c.shiftDots) << c.what;
+  // The label the job describes (and its preview draws).
+  const LabelLayout l = LastSentLabel();
+  EXPECT_EQ(std::tie(l.dotsPerMm, l.headWidthDots, l.labelWidthDots,
+                     l.labelLengthDots, l.labelLeftDots),
+            std::make_tuple(8, 832, c.labelWidthDots, c.labelHeightDots,
+                            c.mediaOffsetDots))
+      << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, StartChecksTest,
     ::testing::Values(
+        CheckCase{"worked example", 100.0, 50.0, 0.0, 1, 800, 400, 32, 0},
         CheckCase{"negative width", -1.0, 50.0, 0.0, 11, 832, 400, 0, 0},
         CheckCase{"too wide", 105.0, 50.0, 0.0, 11, 832, 400, 0, 0},
         CheckCase{"full width", 104.0, 50.0, 0.0, 1, 832, 400, 0, 0},
+        CheckCase{"longest", 100.0, 1000.0, 0.0, 1, 800, 8000, 32, 0},
         CheckCase{"too long", 100.0, 1001.0, 0.0, 12, 800, 200, 32, 0},
         CheckCase{"negative height", 100.0, -5.0, 0.0, 12, 800, 200, 32, 0},
         CheckCase{"wide and long", 200.0, 1001.0, 0.0, 12, 832, 200, 0, 0},
@@ -95,60 +87,54 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"negative shift", 100.0, 50.0, -20.0, 1, 800, 400, 32, -159},
         CheckCase{"zero size", 0.0, 0.0, 0.0, 1, 0, 0, 832, 0}));
 
-TEST_F(StartTest, TooLongLabelFallsBackTo200DotsAndShortArea) {
-  ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 5000.0, 0.0), 12);
-  EXPECT_EQ(job().header,
-            B("<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"));
-}
+using StartTest = JobTest;
 
 TEST_F(StartTest, DarknessAndSpeedAreWrittenUnchecked) {
   ASSERT_EQ(PrnInit(kPrinter, -1, 10, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().settingsCommand, B("<ESC>CS10<ESC>#E-1"));
+  EXPECT_EQ(PrintedJob(), B("<STX><ESC>A<ESC>AR<ESC>CS10<ESC>#E-1<ESC>Z<ETX>"
+                            "<STX><ESC>A<ESC>Q1<ESC>Z<ETX>"));
 }
 
-TEST_F(StartTest, UnknownNullOrEmptyPrinterReturns3AndStaysClosed) {
+TEST_F(StartTest, UnknownNullOrEmptyPrinterReturns3AndDropsTheOpenJob) {
   for (const char* name : {"", "vp", "No such printer"}) {
+    OpenJob();
     EXPECT_EQ(PrnInit(name, 3, 4, 100.0, 50.0, 0.0), 3) << name;
-    EXPECT_FALSE(job().open);
-    EXPECT_EQ(job().printerName, name);
+    EXPECT_EQ(PrnQty(1), 0) << name;
   }
   EXPECT_EQ(PrnInitESeries(nullptr, 3, 4, 100.0, 50.0, 0.0), 3);
-  EXPECT_FALSE(job().open);
-  EXPECT_EQ(job().printerName, "");
-}
-
-TEST_F(StartTest, NameIsTrimmedButCaseCounts) {
-  EXPECT_EQ(PrnInit(" VP \t", 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().printerName, " VP \t");  // the host's text is kept
-  EXPECT_EQ(PrnInit("Vp", 3, 4, 100.0, 50.0, 0.0), 3);
+  EXPECT_EQ(PrnEnd(), 0);
+  EXPECT_EQ(SentJobs(), 0);
 }
 
 TEST_F(StartTest, LowResolutionPrinterIsRefusedWith4) {
   ASSERT_TRUE(VirtualPrinters().Add("Coarse", 88, 104, 1000));
   EXPECT_EQ(PrnInit("Coarse", 3, 4, 100.0, 50.0, 0.0), 4);
-  EXPECT_FALSE(job().open);
-  EXPECT_EQ(job().dotsPerMm, 3);
+  EXPECT_EQ(PrnQty(1), 0);
   VirtualPrinters().Remove("Coarse");
-  ASSERT_TRUE(VirtualPrinters().Add("Fine", 89, 104, 1000));
-  EXPECT_EQ(PrnInit("Fine", 3, 4, 100.0, 50.0, 0.0), 1);
-  EXPECT_EQ(job().dotsPerMm, 4);
-  VirtualPrinters().Remove("Fine");
+  // 89 dpi is 4 dots/mm: 10 mm across lands at 40 + (416 - 400).
+  VirtualPrinters().Remove(kPrinter);
+  ASSERT_TRUE(VirtualPrinters().Add(kPrinter, 89, 104, 1000));
+  ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnReverseImage(10.0, 0.0, 1.0, 1.0), 1);
+  EXPECT_EQ(Show(PrintedElements()),
+            Show(B("<ESC>%0<ESC>H56<ESC>V0<ESC>(4,4")));
 }
 
-TEST_F(StartTest, BusyCountLeftAtOneTurnsAwayJobStartsUntouched) {
+// No call can leave a job start half-way any more; a guard left set must
+// still turn every job start away and leave the open job as it was.
+TEST_F(StartTest, BusyGuardTurnsAwayJobStartsUntouched) {
   OpenJob();
   ASSERT_EQ(PrnDrawLine(1, 1, 0, 1, 1), 1);
-  const JobState before = job();
   job().busyCount = 1;
   EXPECT_EQ(PrnInit("Other", 3, 4, 10.0, 10.0, 0.0), 2);
-  EXPECT_EQ(job().busyCount, 1);
-  EXPECT_EQ(job().printerName, before.printerName);
-  EXPECT_EQ(job().body, before.body);
-  EXPECT_TRUE(job().open);
   EXPECT_EQ(PrnInitESeries(kPrinter, 3, 4, 10.0, 10.0, 0.0), 2);
+  EXPECT_EQ(
+      PrnInitCX208(kPrinter, 3, 4, 1, 0, 0, 200, 3300, 0, 10.0, 10.0, 0.0), 2);
+  EXPECT_EQ(PrnInitCT400(kPrinter, 'A', 3, 4, 0, 1, 0, 0, 0, 10.0, 10.0, 0.0),
+            2);
   // Ending the open job clears the guard.
-  PrnQty(1);
-  EXPECT_EQ(PrnEnd(), 1);
+  EXPECT_EQ(Show(PrintedElements()),
+            Show(B("<ESC>%0<ESC>H40<ESC>V8<ESC>FW01H0008")));
   EXPECT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0), 1);
 }
 
@@ -158,25 +144,12 @@ TEST_F(StartTest, SecondStartDropsTheFirstJob) {
   PrnQty(5);
   PrnCutter(2, 0, 0);
   ASSERT_EQ(PrnInitESeries(kPrinter, 1, 2, 100.0, 50.0, 0.0), 1);
-  EXPECT_TRUE(job().body.empty());
-  EXPECT_TRUE(job().quantityCommand.empty());
-  EXPECT_TRUE(job().cutCommand.empty());
   PrnReverseImage(0, 0, 1, 1);
   PrnQty(1);
   ASSERT_EQ(PrnEnd(), 1);
   EXPECT_EQ(LastSentJob(),
             B("<STX><ESC>A<ESC>AR<ESC>CS2<ESC>#E1<ESC>Z<ETX><STX><ESC>A"
               "<ESC>%0<ESC>H32<ESC>V0<ESC>(8,8<ESC>Q1<ESC>Z<ETX>"));
-}
-
-TEST_F(StartTest, FailedStartDropsTheOpenJob) {
-  OpenJob();
-  PrnQty(1);
-  EXPECT_EQ(PrnInit("missing", 3, 4, 100.0, 50.0, 0.0), 3);
-  EXPECT_FALSE(job().open);
-  EXPECT_TRUE(job().quantityCommand.empty());
-  EXPECT_EQ(PrnEnd(), 0);
-  EXPECT_EQ(SentJobs(), 0);
 }
 
 }  // namespace

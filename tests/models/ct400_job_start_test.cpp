@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "job/job_state.h"
 #include "model_bytes.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
@@ -24,40 +23,19 @@ struct Ct400Args {
   }
 };
 
-const std::string kExampleHeader =
-    B("<STX><ESC>A<ESC>AR<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CS4<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>#E3A<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>A3H+000V+0000<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>A104000832<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>PO2+00<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>PM1<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>YE0<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>IG0<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>PH0<ESC>Z<ETX>"
-      "<STX><ESC>A");
-
 using Ct400Test = JobTest;
 
-TEST_F(Ct400Test, WorkedExampleBuildsThe123ByteHeader) {
+// Centred like a CX208, but without its quantity limit.
+TEST_F(Ct400Test, WorkedExampleSendsThe123ByteHeader) {
   ASSERT_EQ(Ct400Args{}.Call(), 1);
-  EXPECT_EQ(kExampleHeader.size(), 123u);
-  EXPECT_EQ(Show(job().header), Show(kExampleHeader));
-  EXPECT_EQ(
-      Show(job().settingsCommand),
-      Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3A<ESC>Z<ETX>")));
-  EXPECT_TRUE(job().open);
-  EXPECT_EQ(job().family, PrinterFamily::CT400);
-  EXPECT_EQ(job().mediaOffsetDots, 16);
-}
-
-TEST_F(Ct400Test, IsNotACxJobForTheQuantity) {
-  ASSERT_EQ(Ct400Args{}.Call(), 1);
+  ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);
   EXPECT_EQ(PrnQty(70000), 1);
-  EXPECT_EQ(Show(job().quantityCommand), Show(B("<ESC>Q70000")));
   ASSERT_EQ(PrnEnd(), 1);
-  EXPECT_EQ(Show(LastSentJob()),
-            Show(kExampleHeader + B("<ESC>Q70000<ESC>Z<ETX>")));
+  EXPECT_EQ(Ct400JobHeader().size(), 123u);
+  EXPECT_EQ(
+      Show(LastSentJob()),
+      Show(Ct400JobHeader() +
+           B("<ESC>%0<ESC>H96<ESC>V160<ESC>FW02H0400<ESC>Q70000<ESC>Z<ETX>")));
 }
 
 TEST_F(Ct400Test, SettingsAreWrittenOrReplaced) {
@@ -100,9 +78,8 @@ TEST_F(Ct400Test, SettingsAreWrittenOrReplaced) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.args.Call(), c.code) << c.frame;
-    EXPECT_TRUE(HasFrame(job().header, c.frame))
-        << c.frame << " in " << Show(job().header);
-    EXPECT_TRUE(job().open);
+    const std::string sent = PrintedJob();
+    EXPECT_TRUE(HasFrame(sent, c.frame)) << c.frame << " in " << Show(sent);
   }
 }
 
@@ -130,31 +107,32 @@ TEST_F(Ct400Test, LabelSizeAndShiftAsForTheCx208) {
   Ct400Args longer;
   longer.height = 178.125;
   ASSERT_EQ(longer.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().header, "EX0"));
-  EXPECT_TRUE(HasFrame(job().header, "A114250832"));
+  const std::string sent = PrintedJob();
+  EXPECT_TRUE(HasFrame(sent, "EX0"));
+  EXPECT_TRUE(HasFrame(sent, "A114250832"));
 
   Ct400Args tooLong;
   tooLong.height = -1.0;
   ASSERT_EQ(tooLong.Call(), 12);
-  EXPECT_TRUE(HasFrame(job().header, "A102000832"));
+  EXPECT_TRUE(HasFrame(PrintedJob(), "A102000832"));
 
   Ct400Args tooWide;
   tooWide.width = -3.0;
   ASSERT_EQ(tooWide.Call(), 11);
-  EXPECT_EQ(job().mediaOffsetDots, 0);
+  EXPECT_EQ(PrintedLeftEdge(), 0);
 
   Ct400Args over;
   over.shift = 52.125;
   EXPECT_EQ(over.Call(), 19);
-  EXPECT_EQ(job().shiftDots, 0);
+  EXPECT_EQ(PrintedLeftEdge(), 16);
 }
 
-TEST_F(Ct400Test, UnknownPrinterOpensNoJob) {
+TEST_F(Ct400Test, UnknownPrinterDropsTheOpenJob) {
+  OpenJob();
   Ct400Args unknown;
   unknown.printer = "vp";  // letter case counts
   EXPECT_EQ(unknown.Call(), 3);
-  EXPECT_FALSE(job().open);
-  EXPECT_TRUE(job().header.empty());
+  EXPECT_EQ(PrnQty(1), 0);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "job/job_state.h"
 #include "model_bytes.h"
 #include "platform/virtual_printers.h"
 #include "support/job_fixture.h"
@@ -24,48 +23,20 @@ struct Cx208Args {
   }
 };
 
-const std::string kExampleHeader =
-    B("<STX><ESC>A<ESC>CP1<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CI0<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CE0<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CD200,3300<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CB+0<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>AR<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>A3H001V001<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>A104000832<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>CS4<ESC>Z<ETX>"
-      "<STX><ESC>A<ESC>#E3<ESC>Z<ETX>"
-      "<STX><ESC>A");
-
 using Cx208Test = JobTest;
 
-TEST_F(Cx208Test, WorkedExampleBuildsThe124ByteHeader) {
-  ASSERT_EQ(Cx208Args{}.Call(), 1);
-  EXPECT_EQ(kExampleHeader.size(), 124u);
-  EXPECT_EQ(Show(job().header), Show(kExampleHeader));
-  EXPECT_EQ(
-      Show(job().settingsCommand),
-      Show(B("<STX><ESC>A<ESC>CS4<ESC>Z<ETX><STX><ESC>A<ESC>#E3<ESC>Z<ETX>")));
-  EXPECT_TRUE(job().open);
-  EXPECT_EQ(job().family, PrinterFamily::CX208);
-  EXPECT_EQ(job().labelWidthDots, 800);
-  EXPECT_EQ(job().labelHeightDots, 400);
-  EXPECT_EQ(job().mediaOffsetDots, 16);
-  EXPECT_EQ(job().shiftDots, 0);
-}
-
-TEST_F(Cx208Test, WholeJobReachesThePrinterAfterTheHeader) {
+TEST_F(Cx208Test, WorkedExampleSendsThe124ByteHeaderAndCentresTheLabel) {
   ASSERT_EQ(Cx208Args{}.Call(), 1);
   ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);
   ASSERT_EQ(PrnQty(3), 1);
   ASSERT_EQ(PrnEnd(), 1);
+  EXPECT_EQ(Cx208JobHeader().size(), 124u);
   // The centred label moves elements by half the free width: 80 + 16.
   EXPECT_EQ(
       Show(LastSentJob()),
-      Show(kExampleHeader +
+      Show(Cx208JobHeader() +
            B("<ESC>%0<ESC>H96<ESC>V160<ESC>FW02H0400<ESC>Q3<ESC>Z<ETX>")));
   EXPECT_EQ(LastSentJobName(), "VP Job");
-  EXPECT_EQ(job().family, PrinterFamily::CL);
 }
 
 TEST_F(Cx208Test, SettingsAreWrittenOrReplaced) {
@@ -97,9 +68,8 @@ TEST_F(Cx208Test, SettingsAreWrittenOrReplaced) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.args.Call(), c.code) << c.frame;
-    EXPECT_TRUE(HasFrame(job().header, c.frame))
-        << c.frame << " in " << Show(job().header);
-    EXPECT_TRUE(job().open);
+    const std::string sent = PrintedJob();
+    EXPECT_TRUE(HasFrame(sent, c.frame)) << c.frame << " in " << Show(sent);
   }
 }
 
@@ -121,92 +91,80 @@ TEST_F(Cx208Test, LabelSizeSelectsAreaAndSizeCommands) {
   Cx208Args exact;
   exact.height = 178.0;
   ASSERT_EQ(exact.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().header, "AR"));
-  EXPECT_TRUE(HasFrame(job().header, "A114240832"));
+  std::string sent = PrintedJob();
+  EXPECT_TRUE(HasFrame(sent, "AR"));
+  EXPECT_TRUE(HasFrame(sent, "A114240832"));
 
   Cx208Args longer;
   longer.height = 178.125;
   ASSERT_EQ(longer.Call(), 1);
-  EXPECT_EQ(job().labelHeightDots, 1425);
-  EXPECT_TRUE(HasFrame(job().header, "EX0"));
-  EXPECT_FALSE(HasFrame(job().header, "AR"));
+  sent = PrintedJob();
+  EXPECT_TRUE(HasFrame(sent, "A114250832"));
+  EXPECT_TRUE(HasFrame(sent, "EX0"));
+  EXPECT_FALSE(HasFrame(sent, "AR"));
 
   Cx208Args tooLong;
   tooLong.height = 1000.1;
   ASSERT_EQ(tooLong.Call(), 12);
-  EXPECT_TRUE(HasFrame(job().header, "A102000832"));
-  EXPECT_TRUE(HasFrame(job().header, "AR"));
+  sent = PrintedJob();
+  EXPECT_TRUE(HasFrame(sent, "A102000832"));
+  EXPECT_TRUE(HasFrame(sent, "AR"));
 
+  // The size command's width is fixed, whatever the label.
   Cx208Args tooWide;
   tooWide.width = 105.0;
   ASSERT_EQ(tooWide.Call(), 11);
-  EXPECT_EQ(job().labelWidthDots, 832);
-  EXPECT_EQ(job().mediaOffsetDots, 0);
-  // The size command's width is fixed, whatever the label.
-  EXPECT_TRUE(HasFrame(job().header, "A104000832"));
+  EXPECT_EQ(PrintedLeftEdge(), 0);
+  EXPECT_TRUE(HasFrame(LastSentJob(), "A104000832"));
+  EXPECT_EQ(LastSentLabel().labelWidthDots, 832);
 }
 
 TEST_F(Cx208Test, OddFreeWidthLosesItsHalfDot) {
   Cx208Args args;
   args.width = 100.125;  // 801 dots
   ASSERT_EQ(args.Call(), 1);
-  EXPECT_EQ(job().mediaOffsetDots, 15);
+  EXPECT_EQ(PrintedLeftEdge(), 15);
 }
 
 TEST_F(Cx208Test, LongLabelSizeCarriesAllDigits) {
   // 300 dpi: 12 dots/mm, up to 12000 dots long.
-  ASSERT_TRUE(VirtualPrinters().Add("LONG", 300, 104, 1000));
+  VirtualPrinters().Remove(kPrinter);
+  ASSERT_TRUE(VirtualPrinters().Add(kPrinter, 300, 104, 1000));
   Cx208Args args;
-  args.printer = "LONG";
   args.height = 850.0;  // 10200 dots
   EXPECT_EQ(args.Call(), 1);
-  EXPECT_TRUE(HasFrame(job().header, "A1102000832"));
-  EXPECT_TRUE(HasFrame(job().header, "EX0"));
-  VirtualPrinters().Remove("LONG");
+  const std::string sent = PrintedJob();
+  EXPECT_TRUE(HasFrame(sent, "A1102000832"));
+  EXPECT_TRUE(HasFrame(sent, "EX0"));
 }
 
 TEST_F(Cx208Test, ShiftLimitIsHalfThePrintableWidth) {
-  Cx208Args half;
-  half.shift = 52.0;  // 416 dots
-  EXPECT_EQ(half.Call(), 1);
-  EXPECT_EQ(job().shiftDots, 416);
-
-  Cx208Args over;
-  over.shift = 52.125;  // 417 dots
-  EXPECT_EQ(over.Call(), 19);
-  EXPECT_EQ(job().shiftDots, 0);
-
-  Cx208Args negative;
-  negative.shift = -500.0;
-  EXPECT_EQ(negative.Call(), 1);
-  EXPECT_EQ(job().shiftDots, -3999);  // -3999.5 truncated toward zero
+  struct Case {
+    double shift;
+    int code, shiftDots;
+  } cases[] = {
+      {52.0, 1, 416},     // half of 832
+      {52.125, 19, 0},    // 417 dots
+      {-500.0, 1, -3999}  // -3999.5 truncated toward zero
+  };
+  for (const Case& c : cases) {
+    Cx208Args args;
+    args.shift = c.shift;
+    EXPECT_EQ(args.Call(), c.code) << c.shift;
+    EXPECT_EQ(PrintedLeftEdge(), 16 + c.shiftDots) << c.shift;
+  }
 }
 
-TEST_F(Cx208Test, QuantityIsLimitedInACx208Job) {
-  ASSERT_EQ(Cx208Args{}.Call(), 1);
-  EXPECT_EQ(PrnQty(70000), 5);
-  EXPECT_EQ(Show(job().quantityCommand), Show(B("<ESC>Q1")));
-  EXPECT_EQ(PrnQty(65535), 1);
-}
-
-TEST_F(Cx208Test, RefusalsLeaveTheJobClosed) {
-  OpenJob();
+TEST_F(Cx208Test, UnknownPrinterDropsTheOpenJob) {
   Cx208Args unknown;
   unknown.printer = "No such printer";
-  EXPECT_EQ(unknown.Call(), 3);
-  EXPECT_FALSE(job().open);
-  EXPECT_EQ(job().family, PrinterFamily::CL);
-  EXPECT_TRUE(job().header.empty());
-  EXPECT_EQ(job().printerName, "No such printer");
-
   Cx208Args null;
   null.printer = nullptr;
-  EXPECT_EQ(null.Call(), 3);
-  EXPECT_EQ(PrnEnd(), 0);
-
-  job().busyCount = 1;
-  EXPECT_EQ(Cx208Args{}.Call(), 2);
-  EXPECT_FALSE(job().open);
+  for (const Cx208Args& args : {unknown, null}) {
+    OpenJob();
+    EXPECT_EQ(args.Call(), 3);
+    EXPECT_EQ(PrnQty(1), 0);
+  }
 }
 
 }  // namespace

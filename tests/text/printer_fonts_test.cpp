@@ -50,14 +50,13 @@ TEST_F(PrinterFontTest, InternalFont) {
       {0, 10, nullptr, 1, 1, 2, nullptr, 1,
        "<ESC>%0<ESC>H112<ESC>V40<ESC>P02<ESC>"},
   };
-  OpenJob();
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(PrnInternalFont(c.direction, c.x, 5.0, c.font, c.hExpansion,
                               c.vExpansion, c.pitch, c.text),
               c.code)
         << c.bytes;
-    EXPECT_EQ(Show(Body()), Show(B(c.bytes)));
+    EXPECT_EQ(Show(PrintedElements()), Show(B(c.bytes)));
   }
 }
 
@@ -93,14 +92,13 @@ TEST_F(PrinterFontTest, VectorFont) {
       {2, 'A', 100, 100, 0, 2, nullptr, 1,
        "<ESC>%2<ESC>H112<ESC>V40<ESC>P02<ESC>$A,100,100,0<ESC>$="},
   };
-  OpenJob();
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(PrnVectorFont(c.direction, 10.0, 5.0, c.type, c.hSize, c.vSize,
                             c.variation, c.pitch, c.text),
               c.code)
         << c.bytes;
-    EXPECT_EQ(Show(Body()), Show(B(c.bytes)));
+    EXPECT_EQ(Show(PrintedElements()), Show(B(c.bytes)));
   }
 }
 
@@ -133,38 +131,20 @@ TEST_F(PrinterFontTest, AgfaRasterFont) {
       {kMinusOne, 'B', 1, 24, 32, 2, nullptr, 7,
        "<ESC>%0<ESC>H112<ESC>V40<ESC>P02<ESC>RDB01,024,032,"},
   };
-  OpenJob();
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(PrnAGFARasterFont(c.direction, 10.0, 5.0, c.type, c.option,
                                 c.hSize, c.vSize, c.pitch, c.text),
               c.code)
         << c.bytes;
-    EXPECT_EQ(Show(Body()), Show(B(c.bytes)));
+    EXPECT_EQ(Show(PrintedElements()), Show(B(c.bytes)));
   }
 }
 
-TEST_F(PrinterFontTest, NoJobLeavesTheBodyAsItWas) {
-  job().body = "kept";
+TEST_F(PrinterFontTest, NoJobMeansZero) {
   EXPECT_EQ(PrnInternalFont(0, 1, 1, "U", 2, 2, 2, "A"), 0);
   EXPECT_EQ(PrnVectorFont(9, 1, 1, 'Z', 0, 0, 0, 0, "A"), 0);
   EXPECT_EQ(PrnAGFARasterFont(9, 1, 1, 'Z', 5, 0, 0, 0, "A"), 0);
-  EXPECT_EQ(Body(), "kept");
-}
-
-TEST_F(PrinterFontTest, AllThreeKindsReachThePrinterInOrder) {
-  OpenJob();
-  ASSERT_EQ(PrnInternalFont(0, 10.0, 5.0, "XM", 2, 2, 2, "Ab"), 1);
-  ASSERT_EQ(PrnVectorFont(1, 10.0, 5.0, 'A', 100, 120, 0, 2, "Cd"), 1);
-  ASSERT_EQ(PrnAGFARasterFont(0, 10.0, 5.0, 'B', 1, 24, 32, 2, "Ef"), 1);
-  ASSERT_EQ(PrnQty(1), 1);
-  ASSERT_EQ(PrnEnd(), 1);
-  EXPECT_EQ(Show(LastSentJob()),
-            Show(OpenJobHeader() +
-                 B("<ESC>%0<ESC>H112<ESC>V40<ESC>L0202<ESC>P02<ESC>XMAb"
-                   "<ESC>%1<ESC>H112<ESC>V40<ESC>P02<ESC>$A,100,120,0<ESC>$=Cd"
-                   "<ESC>%0<ESC>H112<ESC>V40<ESC>P02<ESC>RDB01,024,032,Ef"
-                   "<ESC>Q1<ESC>Z<ETX>")));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Text drawn as a graphic: the choice of plain or styled rendering, turns,
-// cuts at the label's edges, alignment and the element's bytes, on a font
-// system whose glyphs are predictable.
+// PrnTrueTypeFont: the choice of plain or styled rendering, turns, cuts at
+// the label's edges, alignment and the element's bytes, on a font system
+// whose glyphs are predictable.
 #include "text/truetype_text.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +27,6 @@ using test::FakeFonts;
 using test::Picture;
 using test::Show;
 
-Element Parse(const std::string& body) {
-  return test::ParseGraphicElement(body);
-}
-
 // The bitmap grown (or cut) to width x height at its top left.
 OneBitBitmap Sized(OneBitBitmap bitmap, int width, int height) {
   bitmap.Resize(width, height);
@@ -52,12 +48,26 @@ class TrueTypeTextTest : public test::JobTest {
  protected:
   void SetUp() override {
     JobTest::SetUp();
+    UseFonts(&fonts);
     OpenJob();
   }
 
-  int Call(const TrueTypeTextArgs& args) {
-    return AddTrueTypeText(job(), &fonts, args).code;
+  static void UseFonts(FontRasterizer* rasterizer) {
+    Platform platform = CurrentPlatform();
+    platform.fonts = rasterizer;
+    ReplacePlatform(platform);
   }
+
+  static int Call(const TrueTypeTextArgs& a) {
+    const std::string font(a.fontName), text(a.text);
+    return PrnTrueTypeFont(a.rotation, a.x, a.y, font.c_str(), a.fontSize,
+                           a.charWidth, a.charHeight, a.weight, a.italic,
+                           a.underline, a.strikeOut, a.alignMode, a.alignOffset,
+                           text.c_str());
+  }
+
+  // Ends the job: the first element the printer received.
+  Element Printed() { return test::ParseGraphicElement(PrintedElements()); }
 
   // The fake's text drawn unturned in its cell (cx x cy).
   OneBitBitmap Cell(std::u32string_view text) {
@@ -69,10 +79,8 @@ class TrueTypeTextTest : public test::JobTest {
 };
 
 TEST_F(TrueTypeTextTest, WithoutAJobNothingIsDrawnOrAsked) {
-  job().open = false;
-  job().body = "previous";
+  PrintedJob();
   EXPECT_EQ(Call({.rotation = 45, .text = "AB"}), 0);
-  EXPECT_EQ(Body(), "previous");
   EXPECT_TRUE(fonts.requests.empty());
 }
 
@@ -173,7 +181,9 @@ TEST_F(TrueTypeTextTest, PointsBecomeTheCharacterHeightAtNinetySixPerInch) {
 }
 
 TEST_F(TrueTypeTextTest, FaceNamesAndTextsAreDecoded) {
-  Call({});
+  // Null: the default face and the empty text.
+  EXPECT_EQ(
+      PrnTrueTypeFont(0, 0, 0, nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr), 1);
   Call({.fontName = "Caf\xE9 Sans", .text = "\xE9t\xC3\xA9"});
   ASSERT_EQ(fonts.requests.size(), 2u);
   EXPECT_EQ(fonts.requests[0].faceName, "");
@@ -185,14 +195,14 @@ TEST_F(TrueTypeTextTest, FaceNamesAndTextsAreDecoded) {
 
 TEST_F(TrueTypeTextTest, PrinterRotationsPrefixAnUnturnedGraphic) {
   for (int rotation = 0; rotation <= 3; ++rotation) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(Call({.rotation = rotation, .x = 5.0, .y = 10.0, .text = "AB"}),
               1);
     // "AB" is 20 x 20; padding makes it 24 x 24.
     const std::string prefix = "<ESC>%" + std::to_string(rotation);
     const OneBitBitmap expected = Sized(Cell(U"AB"), 24, 24);
-    EXPECT_EQ(Show(Body()), Show(B(prefix + "<ESC>H72<ESC>V80") +
-                                 EncodeBitmapGraphic(expected)));
+    EXPECT_EQ(Show(PrintedElements()), Show(B(prefix + "<ESC>H72<ESC>V80") +
+                                            EncodeBitmapGraphic(expected)));
   }
 }
 
@@ -208,10 +218,10 @@ TEST_F(TrueTypeTextTest, TurnsMoveTheGraphicSoItsCornerStaysAtXY) {
       {270, "<ESC>GB003004", 172, 160},  // x - 20
   };
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(
         Call({.rotation = c.rotation, .x = 20.0, .y = 20.0, .text = "ABC"}), 1);
-    const Element e = Parse(Body());
+    const Element e = Printed();
     EXPECT_EQ(Show(e.prefix), "<ESC>%0") << c.rotation;
     EXPECT_EQ(Show(e.header), Show(B(c.header))) << c.rotation;
     EXPECT_EQ(e.h, c.h) << c.rotation;
@@ -261,12 +271,9 @@ class TurningFonts final : public FontRasterizer {
 
 TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
   TurningFonts turning;
+  UseFonts(&turning);
   // "ABC" is 30 x 20: a quarter turn makes it 20 x 30, padded 24 x 32.
-  ASSERT_EQ(
-      AddTrueTypeText(job(), &turning,
-                      {.rotation = 90, .x = 20.0, .y = 20.0, .text = "ABC"})
-          .code,
-      1);
+  ASSERT_EQ(Call({.rotation = 90, .x = 20.0, .y = 20.0, .text = "ABC"}), 1);
   ASSERT_EQ(turning.calls.size(), 1u);
   EXPECT_EQ(turning.calls[0].quarters, 1);
   EXPECT_EQ(turning.calls[0].x, 0);
@@ -274,35 +281,31 @@ TEST_F(TrueTypeTextTest, AFontSystemThatTurnsTextDrawsItInThePaddedWindow) {
   EXPECT_EQ(turning.calls[0].width, 24);
   EXPECT_EQ(turning.calls[0].height, 32);
   EXPECT_EQ(turning.unturnedDraws, 0);
-  Element e = Parse(Body());
+  Element e = Printed();
   EXPECT_EQ(Show(e.header), Show(B("<ESC>GB003004")));
   EXPECT_EQ(e.v, 160 - 30);
   EXPECT_TRUE(e.bitmap.IsDark(0, 0));
 
   // A half turn at y 1 mm moves the text 12 rows above the label: they are
   // cut, and the drawing starts above the window.
-  job().body.clear();
-  ASSERT_EQ(
-      AddTrueTypeText(job(), &turning,
-                      {.rotation = 180, .x = 20.0, .y = 1.0, .text = "ABC"})
-          .code,
-      1);
+  OpenJob();
+  ASSERT_EQ(Call({.rotation = 180, .x = 20.0, .y = 1.0, .text = "ABC"}), 1);
   ASSERT_EQ(turning.calls.size(), 2u);
   EXPECT_EQ(turning.calls[1].quarters, 2);
   EXPECT_EQ(turning.calls[1].y, -12);  // 8 dots - 20 tall
   EXPECT_EQ(turning.calls[1].height, 16);
-  e = Parse(Body());
+  e = Printed();
   EXPECT_EQ(e.v, 0);
   EXPECT_FALSE(e.bitmap.IsDark(0, 0));
 }
 
 TEST_F(TrueTypeTextTest, OtherRotationsDrawUnturnedWithCodeSeven) {
   for (int rotation : {45, -1, 4, 91, 360, INT_MIN}) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(Call({.rotation = rotation, .x = 20.0, .y = 20.0, .text = "ABC"}),
               7)
         << rotation;
-    EXPECT_EQ(Show(Body().substr(0, 22)),
+    EXPECT_EQ(Show(PrintedElements().substr(0, 22)),
               Show(B("<ESC>%0<ESC>H192<ESC>V160<ESC>GB004003")))
         << rotation;
   }
@@ -314,38 +317,44 @@ TEST_F(TrueTypeTextTest, PlainRenderingLeavesTheTurnOut) {
   EXPECT_EQ(
       Call({.rotation = 90, .x = 20.0, .y = 20.0, .weight = -1, .text = "ABC"}),
       1);
-  EXPECT_EQ(Show(Body().substr(0, 22)),
+  EXPECT_EQ(Show(PrintedElements().substr(0, 22)),
             Show(B("<ESC>%0<ESC>H192<ESC>V160<ESC>GB004003")));
 }
 
 TEST_F(TrueTypeTextTest, AlignmentRules) {
-  // Nine characters: 90 dots wide, padded to Bw = 96. x is 80 dots.
+  // Nine characters: 90 dots wide, padded to Bw = 96. x is 80 dots. CL
+  // labels lie at the head's far edge (media offset 832 - width), CT400
+  // labels are centred on it.
   struct Case {
     const char* what;
     int alignMode;
     double offset;
-    int labelWidth, applyMediaOffset, shift;
+    bool ct400;
+    double widthMm, shiftMm;
     long long h;
   } cases[] = {
-      {"0: x, media offset and offset", 0, 1.0, 800, 0, 0, 80 + 32 + 8},
-      {"0 with a shift", 0, 1.0, 800, 0, 5, 80 + 32 + 8 + 5},
-      {"1: the offset from the label's left edge", 1, 1.0, 800, 0, 0, 32 + 8},
-      {"2: centred, even", 2, 0.0, 400, 0, 0, 152 + 32},
-      {"2: centred, odd", 2, 0.0, 401, 0, 0, 153 + 32},
-      {"2: narrower label, truncated toward zero", 2, 0.0, 50, 0, 0, -22 + 32},
-      {"2: with offset and shift", 2, -1.0, 400, 0, 3, 152 + 32 - 7 + 3},
-      {"3: printer's right edge", 3, 1.0, 800, 0, 0, 832 - 96 + 8},
-      {"3: less the media offset", 3, 1.0, 800, 1, 0, 832 - 96 + 8 - 32},
-      {"5: x alone", 5, 1.0, 800, 0, 0, 80},
-      {"-1: x alone", -1, 1.0, 800, 1, 0, 80},
-      {"-1 with a shift", -1, 1.0, 800, 1, 7, 87},
+      {"0: x, media offset and offset", 0, 1.0, false, 100, 0, 80 + 32 + 8},
+      {"0 with a shift", 0, 1.0, false, 100, 0.625, 80 + 32 + 8 + 5},
+      {"1: the offset from the label's left edge", 1, 1.0, false, 100, 0,
+       32 + 8},
+      {"2: centred, even", 2, 0.0, false, 50, 0, 152 + 432},
+      {"2: centred, odd", 2, 0.0, false, 50.125, 0, 153 + 431},
+      {"2: narrower label, truncated toward zero", 2, 0.0, false, 6.25, 0,
+       -22 + 782},
+      {"2: with offset and shift", 2, -1.0, false, 50, 0.375,
+       152 + 432 - 7 + 3},
+      {"3: printer's right edge", 3, 1.0, false, 100, 0, 832 - 96 + 8},
+      {"3: less a centred label's offset", 3, 1.0, true, 100, 0,
+       832 - 96 + 8 - 16},
+      {"5: x alone", 5, 1.0, false, 100, 0, 80},
+      {"-1: x alone", -1, 1.0, true, 100, 0, 80},
+      {"-1 with a shift", -1, 1.0, true, 100, 0.875, 87},
   };
   for (const Case& c : cases) {
-    job().body.clear();
-    job().labelWidthDots = c.labelWidth;
-    job().family =
-        c.applyMediaOffset ? PrinterFamily::CT400 : PrinterFamily::CL;
-    job().shiftDots = c.shift;
+    if (c.ct400)
+      OpenCt400Job(c.widthMm, c.shiftMm);
+    else
+      OpenJob(c.widthMm, c.shiftMm);
     EXPECT_EQ(Call({.x = 10.0,
                     .y = 5.0,
                     .alignMode = c.alignMode,
@@ -353,7 +362,7 @@ TEST_F(TrueTypeTextTest, AlignmentRules) {
                     .text = "123456789"}),
               1)
         << c.what;
-    const Element e = Parse(Body());
+    const Element e = Printed();
     EXPECT_EQ(Show(e.header), Show(B("<ESC>GB012003"))) << c.what;
     EXPECT_EQ(e.h, c.h) << c.what;
     EXPECT_EQ(e.v, 40) << c.what;
@@ -363,7 +372,7 @@ TEST_F(TrueTypeTextTest, AlignmentRules) {
 TEST_F(TrueTypeTextTest, AlignmentIgnoresTheMoveOfATurn) {
   // Half a turn of "ABC" moves x by 30, but centring does not use x.
   Call({.rotation = 180, .x = 20.0, .y = 20.0, .alignMode = 2, .text = "ABC"});
-  const Element e = Parse(Body());
+  const Element e = Printed();
   EXPECT_EQ(e.h, (800 - 32) / 2 + 32);
   EXPECT_EQ(e.v, 140);
 }
@@ -371,7 +380,7 @@ TEST_F(TrueTypeTextTest, AlignmentIgnoresTheMoveOfATurn) {
 TEST_F(TrueTypeTextTest, TextWiderThanTheLabelIsNotCut) {
   const std::string text(100, 'W');  // 1000 dots on an 800-dot label
   EXPECT_EQ(Call({.text = text}), 1);
-  const Element e = Parse(Body());
+  const Element e = Printed();
   EXPECT_EQ(Show(e.header), Show(B("<ESC>GB126003")));
   EXPECT_TRUE(e.bitmap.IsDark(990, 0));
 }
@@ -441,9 +450,9 @@ TEST_F(TrueTypeTextTest, TurnedTextPushedOffTheLabelIsCutThere) {
        40},
   };
   for (const Case& c : cases) {
-    job().body.clear();
+    OpenJob();
     EXPECT_EQ(Call(c.args), 1) << c.what;
-    const Element e = Parse(Body());
+    const Element e = Printed();
     EXPECT_EQ(e.h, c.h) << c.what;
     EXPECT_EQ(e.v, c.v) << c.what;
     const OneBitBitmap turned = RotateBitmap(Cell(c.text), c.args.rotation);
@@ -455,7 +464,7 @@ TEST_F(TrueTypeTextTest, TurnedTextPushedOffTheLabelIsCutThere) {
 
 TEST_F(TrueTypeTextTest, UnturnedTextKeepsANegativePosition) {
   Call({.x = -1.0, .y = -1.0, .text = "AB"});
-  const Element e = Parse(Body());
+  const Element e = Printed();
   // -1 mm is -7.5 dots, truncated toward zero.
   EXPECT_EQ(e.h, -7 + 32);
   EXPECT_EQ(e.v, -7);
@@ -471,9 +480,9 @@ TEST_F(TrueTypeTextTest, InkBeyondTheTextsEndIsClippedAsATurnedFontWould) {
   FakeFonts clean;
   const OneBitBitmap cell = clean.Rendered(U"AB", 20, 20);
   for (int rotation : {0, 90, 180, 270}) {
-    job().body.clear();
+    OpenJob();
     Call({.rotation = rotation, .x = 20.0, .y = 20.0, .text = "AB"});
-    const OneBitBitmap drawn = Parse(Body()).bitmap;
+    const OneBitBitmap drawn = Printed().bitmap;
     OneBitBitmap expected = Sized(RotateBitmap(cell, rotation), 24, 24);
     for (int i = 0; i < 3; ++i) {
       if (rotation == 0) expected.SetDark(20 + i, 10, true);
@@ -485,62 +494,32 @@ TEST_F(TrueTypeTextTest, InkBeyondTheTextsEndIsClippedAsATurnedFontWould) {
 
 TEST_F(TrueTypeTextTest, EmptyTextIsABlankCell) {
   EXPECT_EQ(Call({.text = ""}), 1);
-  EXPECT_EQ(Show(Body()), Show(B("<ESC>%0<ESC>H32<ESC>V0<ESC>GB001003") +
-                               std::string(24, '\0')));
-}
-
-TEST_F(TrueTypeTextTest, TextTooLargeIsRefusedWholeAndNothingDrawn) {
-  const std::string text(3277, 'x');  // 32770 dots wide
-  job().body = "previous";
-  EXPECT_EQ(Call({.text = text}), VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(Body(), "previous");
-  EXPECT_TRUE(fonts.drawnTexts.empty());
-  // Turned, the same text is too tall.
-  EXPECT_EQ(Call({.rotation = 90, .y = 5000.0, .text = text}),
-            VXCL_INTERNAL_FAILURE);
-  // Just within the limit.
-  const std::string widest(3276, 'x');
-  EXPECT_EQ(Call({.text = widest}), 1);
-}
-
-// The export reaches the font system through the platform.
-class TrueTypeExportTest : public test::JobTest {
- protected:
-  void SetUp() override {
-    JobTest::SetUp();
-    Platform platform = CurrentPlatform();
-    platform.fonts = &fonts;
-    ReplacePlatform(platform);
-  }
-  FakeFonts fonts;
-};
-
-TEST_F(TrueTypeExportTest, ResultsAndRefusals) {
-  EXPECT_EQ(PrnTrueTypeFont(0, 1, 1, "Sans", 12, 0, 0, 0, 0, 0, 0, 0, 0, "A"),
-            0);
-  OpenJob();
   EXPECT_EQ(
-      PrnTrueTypeFont(0, 1, 1, nullptr, 12, 0, 0, 0, 0, 0, 0, 0, 0, nullptr),
-      1);
-  EXPECT_EQ(Show(Body().substr(0, 19)),
-            Show(B("<ESC>%0<ESC>H40<ESC>V8<ESC>GB001003")));
+      Show(PrintedElements()),
+      Show(B("<ESC>%0<ESC>H32<ESC>V0<ESC>GB001003") + std::string(24, '\0')));
+}
 
-  const std::string before = Body();
-  const std::string huge(4000, 'x');
-  EXPECT_EQ(PrnTrueTypeFont(0, 1, 1, "Sans", 12, 0, 0, 0, 0, 0, 0, 0, 0,
-                            huge.c_str()),
-            VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(Body(), before);
+TEST_F(TrueTypeTextTest, TooLargeOrWithoutFontsNothingIsAdded) {
+  ASSERT_EQ(Call({.x = 1.0, .y = 1.0, .text = "AB"}), 1);
+  fonts.drawnTexts.clear();
+  const std::string text(3277, 'x');  // 32770 dots wide
+  EXPECT_EQ(Call({.text = text}), VXCL_INTERNAL_FAILURE);
   char message[64] = {};
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "the text is too large to draw");
-
-  Platform none = CurrentPlatform();
-  none.fonts = nullptr;
-  ReplacePlatform(none);
-  EXPECT_EQ(PrnTrueTypeFont(0, 1, 1, "Sans", 12, 0, 0, 0, 0, 0, 0, 0, 0, "A"),
+  // Turned, the same text is too tall.
+  EXPECT_EQ(Call({.rotation = 90, .y = 5000.0, .text = text}),
             VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(Body(), before);
+  EXPECT_TRUE(fonts.drawnTexts.empty());
+  UseFonts(nullptr);
+  EXPECT_EQ(Call({.text = "A"}), VXCL_INTERNAL_FAILURE);
+  EXPECT_EQ(Show(PrintedElements()),
+            Show(B("<ESC>%0<ESC>H40<ESC>V8") +
+                 EncodeBitmapGraphic(Sized(Cell(U"AB"), 24, 24))));
+  // Just within the limit.
+  UseFonts(&fonts);
+  OpenJob();
+  EXPECT_EQ(Call({.text = std::string(3276, 'x')}), 1);
 }
 
 }  // namespace
