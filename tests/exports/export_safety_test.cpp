@@ -29,10 +29,12 @@ TEST_F(ExportTest, VirtualPrinterRegistry) {
   EXPECT_EQ(VxclAddVirtualPrinter("X", 300, 104, -1), 0);
   EXPECT_EQ(VxclAddVirtualPrinter("X", 300, 56, 400), 1);
   EXPECT_EQ(VxclVirtualJobCount("X"), 0);
+  // 12 dots/mm, 672 dots wide, 4800 long: a 56 mm label fits, a 57 mm one
+  // and a 401 mm one do not.
+  EXPECT_EQ(PrnInit("X", 3, 4, 56.0, 400.0, 0.0), 1);
+  EXPECT_EQ(PrnInit("X", 3, 4, 57.0, 400.0, 0.0), VXCL_LABEL_WIDTH);
+  EXPECT_EQ(PrnInit("X", 3, 4, 56.0, 401.0, 0.0), VXCL_LABEL_HEIGHT);
   ASSERT_EQ(PrnInit("X", 3, 4, 50.0, 30.0, 0.0), 1);
-  EXPECT_EQ(job().dotsPerMm, 12);
-  EXPECT_EQ(job().maxWidthDots, 672);
-  EXPECT_EQ(job().maxHeightDots, 4800);
   EXPECT_EQ(VxclRemoveVirtualPrinter("X"), 1);
   EXPECT_EQ(VxclRemoveVirtualPrinter("X"), 0);
   EXPECT_EQ(VxclVirtualJobCount("X"), -1);

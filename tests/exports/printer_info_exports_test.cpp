@@ -56,11 +56,10 @@ TEST_F(PrinterInfo, QueryLeavesTheOpenJobAlone) {
   VirtualPrinters().Remove("WIDE");
   EXPECT_EQ(dotsPerMm, 12);
   EXPECT_EQ(maxWidthDots, 2004);
-  EXPECT_TRUE(job().open);
-  EXPECT_EQ(job().dotsPerMm, 8);
-  EXPECT_EQ(job().maxWidthDots, 832);
-  EXPECT_EQ(job().maxHeightDots, 8000);
-  EXPECT_EQ(job().header, OpenJobHeader());
+  // The open job prints as it was opened, at 8 dots/mm.
+  ASSERT_EQ(PrnDrawLine(10.0, 20.0, 0, 2, 50.0), 1);
+  EXPECT_EQ(Show(PrintedElements()),
+            Show(B("<ESC>%0<ESC>H112<ESC>V160<ESC>FW02H0400")));
 }
 
 }  // namespace

@@ -88,11 +88,23 @@ TEST_F(ExactDrawing, PicturesAreTheirGraphicDotForDot) {
   const std::string bmp = std::string(VXCL_SOURCE_DIR) + "/examples/logo.bmp";
   const std::string pcx = std::string(VXCL_SOURCE_DIR) + "/examples/logo.pcx";
   ASSERT_EQ(PrnDrawBMP(0, 2.0, 3.0, 0.0, 0.0, bmp.c_str()), 1);
-  const GraphicElement first = ParseGraphicElement(Body());
-  const std::size_t firstLength = Body().size();
   ASSERT_EQ(PrnDrawPCX(0, 50.0, 20.0, 0.0, 0.0, pcx.c_str()), 1);
-  const GraphicElement second = ParseGraphicElement(Body().substr(firstLength));
   const OneBitBitmap label = Sent();
+  // The two graphic elements, each ending with its rows: ESC "GB", the bytes
+  // a row and the blocks of eight rows, then the rows; the trailer follows.
+  const std::string job = LastSentJob();
+  std::string_view elements = job;
+  elements.remove_prefix(OpenJobHeader().size());
+  elements.remove_suffix(B("<ESC>Q1<ESC>Z<ETX>").size());
+  const std::size_t gb = elements.find("\x1bGB");
+  const std::size_t firstLength =
+      gb + 9 +
+      std::stoul(std::string(elements.substr(gb + 3, 3))) *
+          std::stoul(std::string(elements.substr(gb + 6, 3))) * 8;
+  const GraphicElement first =
+      ParseGraphicElement(elements.substr(0, firstLength));
+  const GraphicElement second =
+      ParseGraphicElement(elements.substr(firstLength));
   for (const GraphicElement* g : {&first, &second}) {
     const DotRect at{g->h, g->v, g->bitmap.Width(), g->bitmap.Height()};
     EXPECT_EQ(Cut(label, at), g->bitmap) << "graphic at " << g->h;

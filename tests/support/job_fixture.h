@@ -25,9 +25,6 @@ class JobTest : public ::testing::Test {
 
   JobState& job() { return TheJob(); }
 
-  // The job body so far, for tests that look inside a job in progress.
-  const std::string& Body() { return TheJob().body; }
-
   // Jobs the virtual printer received, and the bytes of the last one.
   int SentJobs() const;
   std::string LastSentJob() const;

@@ -169,7 +169,7 @@ class FreeTypeTextTest : public test::JobTest {
     EXPECT_EQ(PrnTrueTypeFont(rotation, 50.0, 30.0, face, size, 0, 0, weight,
                               italic, underline, strikeOut, 0, 0.0, text),
               1);
-    return test::ParseGraphicElement(Body());
+    return test::ParseGraphicElement(PrintedElements());
   }
 
   FreeTypeFontRasterizer fonts;
@@ -325,7 +325,8 @@ TEST_F(FreeTypeTextTest, HugeSizesAreRefusedBeforeAnythingIsDrawn) {
   EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 30000, 0, 0, 0, 0, 0, 0,
                             0, 0.0, "A"),
             VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(Body(), "");
+  EXPECT_EQ(PrintedElements(), "") << "nothing was added";
+  OpenJob();
   EXPECT_EQ(PrnTrueTypeFont(0, 0.0, 0.0, "DejaVu Sans", 24, 0, 0, 0, 0, 0, 0, 0,
                             0.0, "A"),
             1);
@@ -354,7 +355,8 @@ TEST_F(FreeTypeTextTest, GlyphsOutsideTheBitmapAreNeverDrawn) {
   EXPECT_EQ(PrnTrueTypeFont(180, 0.0, 0.0, "DejaVu Sans", 0, 999999, 1000000, 0,
                             0, 0, 0, 0, 0.0, "ABC"),
             1);
-  EXPECT_EQ(InkOf(test::ParseGraphicElement(Body()).bitmap).count, 0);
+  EXPECT_EQ(InkOf(test::ParseGraphicElement(PrintedElements()).bitmap).count,
+            0);
   EXPECT_LT(PeakResidentMiB() - before, 64);
 }
 
