@@ -143,6 +143,8 @@ std::string EncodePng(const std::vector<LabelPicture>& labels, int dotsPerMm) {
     throw PreviewWriteError("the preview has no dots to write");
 
   Output out;
+  // Allocated before libpng's structures, which nothing frees if it throws.
+  std::vector<png_byte> row((static_cast<std::size_t>(width) + 3) / 4);
   png_structp png =
       png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, OnError, OnWarning);
   if (!png) throw std::bad_alloc();
@@ -152,7 +154,6 @@ std::string EncodePng(const std::vector<LabelPicture>& labels, int dotsPerMm) {
     throw std::bad_alloc();
   }
   png_set_write_fn(png, &out, OnWrite, OnFlush);
-  std::vector<png_byte> row((static_cast<std::size_t>(width) + 3) / 4);
   const bool written = Encode(png, info, labels, dotsPerMm, width,
                               static_cast<int>(height), gap, row);
   png_destroy_write_struct(&png, &info);

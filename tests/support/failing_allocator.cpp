@@ -29,6 +29,28 @@ void operator delete(void* p) noexcept {
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
+// Every form of new and delete goes through the two above, so no block is
+// taken by one allocator and given back to another.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return operator new(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return operator new(size, std::nothrow);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  operator delete(p);
+}
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+  operator delete(p);
+}
+
 namespace vxcl::test {
 
 FailingAllocations::FailingAllocations(long allowed) {
