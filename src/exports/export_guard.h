@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "job/job_start.h"
 #include "job/outcome.h"
 
 namespace vxcl {
@@ -71,6 +72,29 @@ int Guarded(int failureCode, Body&& body) noexcept {
 template <class Body>
 int GuardedElement(Body&& body) noexcept {
   return Guarded(VXCL_INTERNAL_FAILURE, static_cast<Body&&>(body));
+}
+
+// For the calls that begin afresh (maintenance jobs, printer queries): the
+// message of an earlier call is cleared first.
+template <class Body>
+int GuardedAfresh(int failureCode, Body&& body) noexcept {
+  return Guarded(failureCode, [&] {
+    ClearLastError();
+    return body();
+  });
+}
+
+// For the job starts, which begin afresh too: a failure half-way leaves the
+// job closed.
+template <class Start>
+int GuardedJobStart(Start&& start) noexcept {
+  return Guarded(
+      VXCL_INTERNAL_FAILURE,
+      [&] {
+        ClearLastError();
+        return start();
+      },
+      [] { CloseFailedStart(TheJob()); });
 }
 
 }  // namespace vxcl

@@ -13,15 +13,11 @@ namespace {
 int OpenGuarded(PrinterFamily family, const char* printerName, int darkness,
                 int speed, double labelWidth, double labelHeight,
                 double shift) {
-  return Guarded(
-      VXCL_INTERNAL_FAILURE,
-      [&] {
-        ClearLastError();
-        return OpenLabelJob(TheJob(), CurrentPlatform(), family,
-                            HostString(printerName), darkness, speed,
-                            labelWidth, labelHeight, shift);
-      },
-      [] { CloseFailedStart(TheJob()); });
+  return GuardedJobStart([&] {
+    return OpenLabelJob(TheJob(), CurrentPlatform(), family,
+                        HostString(printerName), darkness, speed, labelWidth,
+                        labelHeight, shift);
+  });
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // CX208 and CT400 job starts, and the maintenance jobs sent at once.
 #include "exports/export_guard.h"
 #include "exports/host_values.h"
-#include "job/job_start.h"
 #include "models/ct400_job_start.h"
 #include "models/ct_default_settings.h"
 #include "models/cx208_job_start.h"
@@ -11,30 +10,6 @@
 
 using namespace vxcl;
 
-namespace {
-
-// Job starts and maintenance jobs begin with a clear message.
-template <class Start>
-int GuardedStart(Start&& start) {
-  return Guarded(
-      VXCL_INTERNAL_FAILURE,
-      [&] {
-        ClearLastError();
-        return start();
-      },
-      [] { CloseFailedStart(TheJob()); });
-}
-
-template <class Send>
-int GuardedMaintenance(Send&& send) {
-  return Guarded(VXCL_INTERNAL_FAILURE, [&] {
-    ClearLastError();
-    return send();
-  });
-}
-
-}  // namespace
-
 extern "C" {
 
 VXCL_API int VXCL_CALL PrnInitCX208(const char* printerName, int darkness,
@@ -43,7 +18,7 @@ VXCL_API int VXCL_CALL PrnInitCX208(const char* printerName, int darkness,
                                     int cdSetting2, int cbSetting,
                                     double labelWidth, double labelHeight,
                                     double shift) {
-  return GuardedStart([&] {
+  return GuardedJobStart([&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
     return OpenCx208Job(TheJob(), CurrentPlatform(), HostString(printerName),
@@ -58,7 +33,7 @@ VXCL_API int VXCL_CALL PrnInitCT400(const char* printerName,
                                     int yeSetting, int igSetting, int poSetting,
                                     double labelWidth, double labelHeight,
                                     double shift) {
-  return GuardedStart([&] {
+  return GuardedJobStart([&] {
     const Ct400Settings settings{darknessLetter, darkness,  speed,
                                  phSetting,      pmSetting, yeSetting,
                                  igSetting,      poSetting};
@@ -72,7 +47,7 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char* printerName,
                                       int ciSetting, int ceSetting,
                                       int cdSetting1, int cdSetting2,
                                       int cbSetting) {
-  return GuardedMaintenance([&] {
+  return GuardedAfresh(VXCL_INTERNAL_FAILURE, [&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
     return SendCxCalibration(TheJob(), CurrentPlatform(),
@@ -88,7 +63,7 @@ VXCL_API int VXCL_CALL PrnCTDefault(const char* printerName, int setting1,
                                     int setting14, int setting15, int setting16,
                                     int setting17, int setting18, int setting19,
                                     int setting20, int setting21) {
-  return GuardedMaintenance([&] {
+  return GuardedAfresh(VXCL_INTERNAL_FAILURE, [&] {
     const CtSettings settings{
         setting1,  setting2,  setting3,  setting4,  setting5,  setting6,
         setting7,  setting8,  setting9,  setting10, setting11, setting12,

@@ -39,8 +39,7 @@ VXCL_API int VXCL_CALL VxclPrinterName(int index, char* buffer, int capacity) {
 VXCL_API int VXCL_CALL VxclPrinterMetrics(const char* name, int* dotsPerMm,
                                           int* maxWidthDots,
                                           int* maxHeightDots) {
-  return Guarded(0, [&] {
-    ClearLastError();
+  return GuardedAfresh(0, [&] {
     // The job in progress is not touched.
     Expected<PrinterMetrics> printer =
         LookUpPrinter(*CurrentPlatform().printers, HostString(name));

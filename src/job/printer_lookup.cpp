@@ -40,7 +40,7 @@ Expected<PrinterMetrics> LookUpPrinter(PrinterSystem& printers,
                                        std::string_view name) {
   const Outcome notFound(VXCL_PRINTER_NOT_FOUND);
   if (name.empty()) return notFound;
-  std::optional<std::string> installed = MatchPrinterName(printers, name);
+  const std::optional<std::string> installed = MatchPrinterName(printers, name);
   if (!installed) return notFound;
 
   // A printer that cannot be opened, or whose paper settings cannot be read,
@@ -55,7 +55,6 @@ Expected<PrinterMetrics> LookUpPrinter(PrinterSystem& printers,
   const auto defaults = printer->QueryDevice(mode);
   if (!defaults) return notValid;
   PrinterMetrics metrics;
-  metrics.name = std::move(*installed);
   metrics.dotsPerMm = static_cast<int>(defaults->dotsPerInch / 25.4L + 0.5L);
 
   mode.paperWidth = 10000;  // 1000 mm: the widest paper the printer allows

@@ -14,7 +14,6 @@ namespace vxcl {
 
 // What a job start reads from its printer.
 struct PrinterMetrics {
-  std::string name;  // as the printer system reports it
   int dotsPerMm = 0;
   int maxWidthDots = 0;   // the widest printable line
   int maxHeightDots = 0;  // the longest printable label

@@ -70,8 +70,6 @@ std::string CallList(std::string_view calls) {
 
 }  // namespace
 
-std::span<const ResultRow> ResultRows() { return kRows; }
-
 const ResultRow* FindResultRow(std::string_view exportName, int code) {
   const ResultRow* general = nullptr;
   for (const ResultRow& row : kRows) {

@@ -3,7 +3,6 @@
 #ifndef VXLABEL_RESULT_CODES_H
 #define VXLABEL_RESULT_CODES_H
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,9 +19,6 @@ struct ResultRow {
   std::string_view calls;  // function names separated by blanks, or "*"
   std::string_view meaning;
 };
-
-// Every row, in the list's order.
-std::span<const ResultRow> ResultRows();
 
 // The row that explains `code` returned by `exportName`; null when the list
 // has none, which no code a function returns may lack.
