@@ -1,22 +1,51 @@
-# Installs the build into a private prefix, then builds a C host program
-# against it twice: through the CMake package and through pkg-config.
+# Installs the build into a private prefix outside the build tree, moves
+# the installed tree elsewhere, then runs the installed vxlabel and builds
+# a C host program against the moved tree twice: through the CMake package
+# and through pkg-config. Nothing runs with LD_LIBRARY_PATH: installed
+# programs find the installed library by their own run path.
 file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(temp $ENV{TMPDIR})
+if(NOT temp)
+  set(temp /tmp)
+endif()
+string(RANDOM LENGTH 12 token)
+set(outside ${temp}/vxclcmd-install-${token})
+set(installed ${outside}/installed)
+set(prefix ${outside}/moved)
+set(clean_env ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH
+              --unset=PKG_CONFIG_PATH --unset=CMAKE_PREFIX_PATH)
 
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${prefix}
+macro(fail text)
+  file(REMOVE_RECURSE ${outside})
+  message(FATAL_ERROR "${text}")
+endmacro()
+
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${installed}
                 RESULT_VARIABLE rc OUTPUT_QUIET)
 if(rc)
-  message(FATAL_ERROR "cmake --install failed")
+  fail("cmake --install failed")
+endif()
+file(RENAME ${installed} ${prefix})
+
+# The installed tool, from the moved tree.
+execute_process(
+  COMMAND ${clean_env} ${prefix}/bin/vxlabel run
+          ${SOURCE_DIR}/examples/first_label.vxl
+  WORKING_DIRECTORY ${WORK_DIR}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(rc OR NOT out MATCHES "PrnEnd")
+  fail("the installed vxlabel failed (${rc}): ${err}${out}")
 endif()
 foreach(f include/vxclcmd.h share/vxclcmd/ppd/sato-4in-203dpi.ppd)
   if(NOT EXISTS ${prefix}/${f})
-    message(FATAL_ERROR "not installed: ${f}")
+    fail("not installed: ${f}")
   endif()
 endforeach()
 file(GLOB_RECURSE pc ${prefix}/*/vxclcmd.pc)
 file(GLOB_RECURSE config ${prefix}/*/vxclcmdConfig.cmake)
 if(NOT pc OR NOT config)
-  message(FATAL_ERROR "package files missing: '${pc}' '${config}'")
+  fail("package files missing: '${pc}' '${config}'")
 endif()
 get_filename_component(libdir ${pc} DIRECTORY)
 get_filename_component(libdir ${libdir} DIRECTORY)
@@ -27,16 +56,16 @@ execute_process(
           -B ${WORK_DIR}/cmake-build -DCMAKE_PREFIX_PATH=${prefix}
   RESULT_VARIABLE rc OUTPUT_QUIET)
 if(rc)
-  message(FATAL_ERROR "configuring the consumer failed")
+  fail("configuring the consumer failed")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/cmake-build
                 RESULT_VARIABLE rc OUTPUT_QUIET)
 if(rc)
-  message(FATAL_ERROR "building the consumer failed")
+  fail("building the consumer failed")
 endif()
-execute_process(COMMAND ${WORK_DIR}/cmake-build/consumer RESULT_VARIABLE rc)
+execute_process(COMMAND ${clean_env} ${WORK_DIR}/cmake-build/consumer RESULT_VARIABLE rc)
 if(rc)
-  message(FATAL_ERROR "the CMake-built consumer failed: ${rc}")
+  fail("the CMake-built consumer failed: ${rc}")
 endif()
 
 # Through pkg-config.
@@ -46,7 +75,7 @@ execute_process(
           ${PKG_CONFIG} --cflags --libs vxclcmd
   OUTPUT_VARIABLE flags RESULT_VARIABLE rc OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(rc)
-  message(FATAL_ERROR "pkg-config does not know vxclcmd")
+  fail("pkg-config does not know vxclcmd")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
 execute_process(
@@ -54,9 +83,10 @@ execute_process(
           -Wl,-rpath,${libdir} -o ${WORK_DIR}/consumer-pc
   RESULT_VARIABLE rc)
 if(rc)
-  message(FATAL_ERROR "building with pkg-config flags failed")
+  fail("building with pkg-config flags failed")
 endif()
-execute_process(COMMAND ${WORK_DIR}/consumer-pc RESULT_VARIABLE rc)
+execute_process(COMMAND ${clean_env} ${WORK_DIR}/consumer-pc RESULT_VARIABLE rc)
 if(rc)
-  message(FATAL_ERROR "the pkg-config-built consumer failed: ${rc}")
+  fail("the pkg-config-built consumer failed: ${rc}")
 endif()
+file(REMOVE_RECURSE ${outside})
