@@ -156,7 +156,9 @@ class AllocationFailureTest : public JobTest {
       fake->printers.Add("P");
       fake->printers.Add("Q").dotsPerInch = 300;
     }
-    if (row.setup == BatchedJob) EXPECT_EQ(VxclBeginBatch(), 1);
+    if (row.setup == BatchedJob) {
+      EXPECT_EQ(VxclBeginBatch(), 1);
+    }
     if (row.setup != NoJob) {
       EXPECT_EQ(PrnInit(row.on == Fake ? "P" : "VP", 3, 4, 100.0, 50.0, 0.0),
                 1);
