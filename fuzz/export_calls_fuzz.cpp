@@ -21,6 +21,7 @@
 #include "exports/export_guard.h"
 #include "fuzz_job.h"
 #include "job/job_state.h"
+#include "job/label_batch.h"
 #include "platform/platform.h"
 #include "platform/virtual_printers.h"
 #include "result_codes.h"
@@ -65,6 +66,7 @@ constexpr const char* kTexts[] = {
 
 void ResetWorld() {
   vxcl::TheJob() = vxcl::JobState{};
+  vxcl::TheBatch() = vxcl::LabelBatch{};
   vxcl::ClearLastError();
   auto& printers = vxcl::VirtualPrinters();
   if (auto names = printers.PrinterNames())
@@ -209,6 +211,8 @@ void RequireConsistentJob() {
   const vxcl::JobState& job = vxcl::TheJob();
   Require(job.busyCount == 0);
   if (job.open) Require(!job.header.empty() && job.dotsPerMm >= 4);
+  const vxcl::LabelBatch& batch = vxcl::TheBatch();
+  if (!batch.IsOpen()) Require(batch.JobCount() == 0 && batch.ByteCount() == 0);
 }
 
 }  // namespace
@@ -238,7 +242,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       Require(vxlabel::FindResultRow(kNames[which], result) != nullptr);
     RequireConsistentJob();
   }
-  // A job left open still ends (its printer may have been removed).
+  // A batch left open still ends, then a job left open (their printer may
+  // have been removed).
+  if (vxcl::TheBatch().IsOpen()) {
+    const int end = VxclEndBatch();
+    Require(end == 1 || end == 144 || end == 145);
+    Require(!vxcl::TheBatch().IsOpen());
+  }
   if (vxcl::TheJob().open) {
     Require(PrnQty(1) == 1);
     const int end = PrnEnd();

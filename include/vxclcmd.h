@@ -102,6 +102,9 @@ VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
 
 /* Model setup and maintenance jobs. ------------------------------------ */
 
+/* PrnCXCalibrate and PrnCTDefault send at once: while a batch is open they
+ * send nothing and return 210 (see VxclBeginBatch). */
+
 /* Codes 13, 14 and 18 name a different setting for PrnInitCT400 than for
  * PrnInitCX208 and PrnCXCalibrate; a value out of range is replaced by its
  * default and sent all the same. */
@@ -312,8 +315,35 @@ VXCL_API int VXCL_CALL PrnCutter(int cutCount, int eSeriesCount,
                                  int eSeriesFlag);
 
 /* Sends the job and closes it. Returns 0 (no job), 1, 5 (no quantity set:
- * nothing sent), or a spooler code 144..150 (see VxclLastError). */
+ * nothing sent), or a spooler code 144..150 (see VxclLastError). With a
+ * batch open the job joins the batch instead, sent when the batch ends:
+ * returns 0, 1, 5, or 212 / 213 (the batch refused it: nothing added, the
+ * job stays open, see VxclLastError). */
 VXCL_API int VXCL_CALL PrnEnd(void);
+
+/* Batches: many labels in one spool job. --------------------------------- */
+
+/* Opens a batch. Until it ends, every PrnEnd checks and closes its job as
+ * always but appends the job's bytes to the batch instead of sending them,
+ * without waiting for the spooler. All jobs of a batch go to one printer
+ * (the first job's printer name, compared byte for byte); a job for another
+ * printer, or one that would take the batch past 256 MiB, is refused with
+ * 212 or 213 and stays open. PrnCXCalibrate and PrnCTDefault, which send at
+ * once, refuse with 210 while a batch is open. A batch still open when the
+ * library is unloaded is dropped unsent. Returns 1, or 210 (a batch is
+ * already open: it is kept). */
+VXCL_API int VXCL_CALL VxclBeginBatch(void);
+
+/* Closes the batch and sends its jobs as one RAW spool job, their bytes in
+ * the order they were added, with one queue wait and one settle wait as
+ * PrnEnd has. A batch without jobs sends nothing and returns 1. A spooler
+ * failure cancels the whole job, and the batch is gone either way. Returns
+ * 1, 211 (no batch open), or a spooler code 144..150 (see VxclLastError). */
+VXCL_API int VXCL_CALL VxclEndBatch(void);
+
+/* Closes the batch and drops its jobs unsent. Returns 1, or 211 (no batch
+ * open). */
+VXCL_API int VXCL_CALL VxclCancelBatch(void);
 
 /* Extensions: virtual printers and diagnostics. ------------------------- */
 
@@ -343,7 +373,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
 /* Copies the message of the last error raised inside a call, zero-terminated
  * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
  * returns its full length in that encoding; 0 when no error was raised since
- * the last job start, maintenance job, VxclPrinterMetrics or preview. */
+ * the last job start, maintenance job, batch call, VxclPrinterMetrics or
+ * preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 
 /* Extensions: label preview. --------------------------------------------- */

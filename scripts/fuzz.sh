@@ -11,7 +11,8 @@ seconds="${1:-30}"
 shift || true
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  targets=(pcx bmp preview script code128 ean128 pdf417 data_matrix export_calls)
+  targets=(pcx bmp preview script code128 ean128 pdf417 data_matrix export_calls
+    data_merge)
 fi
 build="${VXCL_FUZZ_BUILD_DIR:-$root/build-asan}"
 "$root/scripts/configure-sanitized.sh" "$build"

@@ -1,6 +1,7 @@
 // CX208 and CT400 job starts, and the maintenance jobs sent at once.
 #include "exports/export_guard.h"
 #include "exports/host_values.h"
+#include "job/label_batch.h"
 #include "models/ct400_job_start.h"
 #include "models/ct_default_settings.h"
 #include "models/cx208_job_start.h"
@@ -50,6 +51,9 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char* printerName,
   return GuardedAfresh(VXCL_INTERNAL_FAILURE, [&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
+    if (Outcome refused = TheBatch().RefuseWhileOpen("PrnCXCalibrate");
+        refused.code != VXCL_OK)
+      return refused;
     return SendCxCalibration(TheJob(), CurrentPlatform(),
                              HostString(printerName), labelHeight, settings);
   });
@@ -69,6 +73,9 @@ VXCL_API int VXCL_CALL PrnCTDefault(const char* printerName, int setting1,
         setting7,  setting8,  setting9,  setting10, setting11, setting12,
         setting13, setting14, setting15, setting16, setting17, setting18,
         setting19, setting20, setting21};
+    if (Outcome refused = TheBatch().RefuseWhileOpen("PrnCTDefault");
+        refused.code != VXCL_OK)
+      return refused;
     return SendCtDefaults(TheJob(), CurrentPlatform(), HostString(printerName),
                           settings);
   });

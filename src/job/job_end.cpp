@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "job/commands.h"
+#include "job/label_batch.h"
 #include "job/raw_job.h"
 #include "platform/printer_system.h"
 
@@ -47,6 +48,27 @@ VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
 
 Outcome EndJob(JobState& job, const Platform& platform) {
   if (!job.open) return VXCL_NO_JOB;
+  if (job.quantityCommand.empty()) {
+    job.Reset();
+    return VXCL_QUANTITY;
+  }
+  const std::string end{ESC, 'Z', ETX};
+  const LabelLayout label{job.dotsPerMm, job.maxWidthDots, job.labelWidthDots,
+                          job.labelHeightDots, job.mediaOffsetDots};
+  // With a batch open the finished job joins it instead of being sent; a
+  // job the batch refuses stays open.
+  if (LabelBatch& batch = TheBatch(); batch.IsOpen()) {
+    const std::size_t size = job.header.size() + job.body.size() +
+                             job.cutCommand.size() +
+                             job.quantityCommand.size() + end.size();
+    Outcome admitted = batch.Admit(job.printerName, size);
+    if (admitted.code != VXCL_OK) return admitted;
+    batch.Append(
+        {job.header, job.body, job.cutCommand, job.quantityCommand, end},
+        label);
+    job.Reset();
+    return VXCL_OK;
+  }
 
   // Until the submission, whatever happens closes the job.
   struct CloseJob {
@@ -54,21 +76,17 @@ Outcome EndJob(JobState& job, const Platform& platform) {
     ~CloseJob() { job.Reset(); }
   };
   std::string printer, document, stream;
-  LabelLayout label{};
   {
     CloseJob closeJob{job};
-    if (job.quantityCommand.empty()) return VXCL_QUANTITY;
     stream.reserve(job.header.size() + job.body.size() + job.cutCommand.size() +
-                   job.quantityCommand.size() + 3);
+                   job.quantityCommand.size() + end.size());
     stream += job.header;
     stream += job.body;
     stream += job.cutCommand;
     stream += job.quantityCommand;
-    stream += std::string{ESC, 'Z', ETX};
+    stream += end;
     printer = job.printerName;
     document = job.printerName + " Job";
-    label = LabelLayout{job.dotsPerMm, job.maxWidthDots, job.labelWidthDots,
-                        job.labelHeightDots, job.mediaOffsetDots};
   }
   // The job is closed before the submission waits: host code run by that
   // wait may start the next job, and that job must survive this call. The

@@ -19,7 +19,9 @@ VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
 // PrnEnd: joins header, body, cut and quantity, closes the job, then submits
 // the joined stream (so a job started by host code during the submission's
 // wait stays open). Returns 0, 5 (no quantity: nothing sent), or the
-// submission's outcome.
+// submission's outcome. With a batch open the stream joins the batch
+// instead (no waits): VXCL_OK, or the batch's refusal with the job left
+// open.
 Outcome EndJob(JobState& job, const Platform& platform);
 
 }  // namespace vxcl

@@ -30,6 +30,7 @@ enum class Setup {
   OpenJob,         // a 100 x 50 mm label on the printer, quantity 1
   SentJob,         // one such label sent, no job open
   RefusedPicture,  // an open job, and why a picture was refused
+  BatchedJob,      // such a label in an open batch, no job open
 };
 
 // What a failed call may leave, as the printers show once whatever job is
@@ -109,6 +110,9 @@ const Row kRows[] = {
     ELEMENT(PrnCutter, (1234, 0, 0)),
     ROW(Virtual, OpenJob, NothingSent | AsDone, k31, PrnEnd, ()),
     ROW(Fake, OpenJob, NothingSent | AsDone, k31, PrnEnd, ()),
+    ROW(Virtual, NoJob, AsBefore, k31, VxclBeginBatch, ()),
+    ROW(Virtual, BatchedJob, NothingSent | AsDone, k31, VxclEndBatch, ()),
+    ROW(Virtual, BatchedJob, AsBefore, k31, VxclCancelBatch, ()),
     ROW(Virtual, NoJob, AsBefore, 0, VxclAddVirtualPrinter,
         ("VX", 300, 56, 400)),
     ROW(Virtual, SentJob, AsBefore, 0, VxclRemoveVirtualPrinter, ("VP")),
@@ -152,12 +156,15 @@ class AllocationFailureTest : public JobTest {
       fake->printers.Add("P");
       fake->printers.Add("Q").dotsPerInch = 300;
     }
+    if (row.setup == BatchedJob) {
+      EXPECT_EQ(VxclBeginBatch(), 1);
+    }
     if (row.setup != NoJob) {
       EXPECT_EQ(PrnInit(row.on == Fake ? "P" : "VP", 3, 4, 100.0, 50.0, 0.0),
                 1);
       EXPECT_EQ(PrnQty(1), 1);
     }
-    if (row.setup == SentJob) {
+    if (row.setup == SentJob || row.setup == BatchedJob) {
       EXPECT_EQ(PrnEnd(), 1);
     } else if (row.setup == RefusedPicture) {
       EXPECT_EQ(PrnDrawPCX(0, 1.0, 1.0, 0.0, 0.0, VXCL_SOURCE_DIR "/README.md"),
@@ -175,6 +182,7 @@ class AllocationFailureTest : public JobTest {
     PrnDrawLine(1.0, 1.0, 0, 1, 1.0);
     if (row.setup != Setup::OpenJob) PrnQty(1);  // else the setup set it
     PrnEnd();
+    VxclCancelBatch();  // a batch the call left open is dropped
 
     o.seen = "printers:";
     for (int i = 0; i < VxclPrinterCount(); ++i) {

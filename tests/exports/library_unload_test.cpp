@@ -20,6 +20,7 @@ using Add = int(const char*, int, int, int);
 using Count = int(const char*);
 using Init = int(const char*, int, int, double, double, double);
 using Qty = int(int);
+using Call = int();
 
 TEST(LibraryUnload, OpenJobIsDroppedAndStateStartsFresh) {
   {
@@ -29,11 +30,17 @@ TEST(LibraryUnload, OpenJobIsDroppedAndStateStartsFresh) {
               1);
     ASSERT_EQ(lib.Get<Init>("PrnInit")("Unload", 3, 4, 100.0, 50.0, 0.0), 1);
     ASSERT_EQ(lib.Get<Qty>("PrnQty")(1), 1);
+    // A batch holding one label, and the next label's job open.
+    ASSERT_EQ(lib.Get<Call>("VxclBeginBatch")(), 1);
+    ASSERT_EQ(lib.Get<Call>("PrnEnd")(), 1);
+    ASSERT_EQ(lib.Get<Init>("PrnInit")("Unload", 3, 4, 100.0, 50.0, 0.0), 1);
+    ASSERT_EQ(lib.Get<Qty>("PrnQty")(1), 1);
     EXPECT_EQ(lib.Get<Count>("VxclVirtualJobCount")("Unload"), 0);
   }
   Library lib;
   ASSERT_NE(lib.handle, nullptr);
   EXPECT_EQ(lib.Get<Qty>("PrnQty")(1), 0) << "no job survives an unload";
+  EXPECT_EQ(lib.Get<Call>("VxclEndBatch")(), 211) << "nor does a batch";
   EXPECT_EQ(lib.Get<Count>("VxclVirtualJobCount")("Unload"), -1);
 }
 

@@ -39,6 +39,9 @@ namespace vxcl::test {
   X(PrnQty)                     \
   X(PrnCutter)                  \
   X(PrnEnd)                     \
+  X(VxclBeginBatch)             \
+  X(VxclEndBatch)               \
+  X(VxclCancelBatch)            \
   X(VxclAddVirtualPrinter)      \
   X(VxclRemoveVirtualPrinter)   \
   X(VxclVirtualJobCount)        \
@@ -55,8 +58,8 @@ namespace vxcl::test {
 // The label calls and the previews answer with a result code of the list;
 // the other extensions answer with a count, a length or 0/1.
 inline bool ReturnsResultCode(std::string_view name) {
-  return name.starts_with("Prn") || name == "VxclVirtualJobPreview" ||
-         name == "VxclPreviewStream";
+  return name.starts_with("Prn") || name.ends_with("Batch") ||
+         name == "VxclVirtualJobPreview" || name == "VxclPreviewStream";
 }
 
 // Calls `fn` with source.template Get<T>(i) as its parameter i of type T,

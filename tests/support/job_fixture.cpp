@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "job/label_batch.h"
 #include "platform/virtual_printers.h"
 #include "vxclcmd.h"
 
@@ -19,6 +20,7 @@ JobTest::~JobTest() { ReplacePlatform(saved_); }
 
 void JobTest::SetUp() {
   TheJob() = JobState{};
+  TheBatch() = LabelBatch{};
   header_ = OpenJobHeader();
   VirtualPrinters().Remove(kPrinter);
   ASSERT_TRUE(VirtualPrinters().Add(kPrinter, 203, 104, 1000));
@@ -27,6 +29,7 @@ void JobTest::SetUp() {
 void JobTest::TearDown() {
   VirtualPrinters().Remove(kPrinter);
   TheJob() = JobState{};
+  TheBatch() = LabelBatch{};
 }
 
 int JobTest::SentJobs() const {

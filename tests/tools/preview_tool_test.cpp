@@ -87,8 +87,13 @@ TEST_F(PreviewTool, EveryExampleRenders) {
        fs::directory_iterator(fs::path(VXCL_SOURCE_DIR) / "examples")) {
     if (entry.path().extension() != ".vxl") continue;
     const std::string name = entry.path().stem().string();
-    const VxlabelRun run =
-        RunVxlabel({"run", "examples/" + name + ".vxl", "--preview", In(name)});
+    std::vector<std::string> args = {"run", "examples/" + name + ".vxl",
+                                     "--preview", In(name)};
+    // A script with a data file beside it is run on its rows.
+    const fs::path data = fs::path(entry.path()).replace_extension(".csv");
+    if (fs::exists(data))
+      args.insert(args.end(), {"--data", "examples/" + name + ".csv"});
+    const VxlabelRun run = RunVxlabel(args);
     EXPECT_EQ(run.exitCode, 0) << name << "\n" << run.output;
     EXPECT_TRUE(fs::exists(dir_.Path() / name / "1.png")) << name;
     const bool maintenance = name == "cx_calibrate" || name == "ct_defaults";

@@ -223,6 +223,29 @@ static void CtDefaultSettingsRecord(void) {
                  "<x00><x00><x00><x1B><x5A><x03>");
 }
 
+/* Two labels in a batch arrive as one job holding both, back to back. */
+static void TwoLabelsInOneBatch(void) {
+  FreshPrinter();
+  CHECK_INT(1, API(VxclBeginBatch)());
+  CHECK_INT(1, API(PrnInit)(VP, 3, 4, 100.0, 50.0, 0.0));
+  CHECK_INT(1, API(PrnDrawLine)(10.0, 20.0, 0, 2, 50.0));
+  CHECK_INT(1, API(PrnQty)(1));
+  CHECK_INT(1, API(PrnEnd)());
+  CHECK_INT(1, API(PrnInit)(VP, 3, 4, 100.0, 50.0, 0.0));
+  CHECK_INT(1, API(PrnQty)(2));
+  CHECK_INT(1, API(PrnEnd)());
+  CHECK_INT(0, API(VxclVirtualJobCount)(VP));
+  CHECK_INT(210, API(PrnCXCalibrate)(VP, 50.0, 1, 0, 0, 200, 3300, 0));
+  CHECK_INT(1, API(VxclEndBatch)());
+  CHECK_LAST_JOB(VP, "VP Batch",
+                 "<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
+                 "<ESC>%0<ESC>H112<ESC>V160<ESC>FW02H0400<ESC>Q1<ESC>Z<ETX>"
+                 "<STX><ESC>A<ESC>AR<ESC>CS4<ESC>#E3<ESC>Z<ETX><STX><ESC>A"
+                 "<ESC>Q2<ESC>Z<ETX>");
+  CHECK_INT(211, API(VxclEndBatch)());
+  CHECK_INT(211, API(VxclCancelBatch)());
+}
+
 const struct CheckCase kJobChecks[] = {
     {"AOneLineLabel", AOneLineLabel},
     {"TheCutCommandKeepsItsNulByte", TheCutCommandKeepsItsNulByte},
@@ -235,5 +258,6 @@ const struct CheckCase kJobChecks[] = {
     {"Ct400Settings", Ct400Settings},
     {"CxCalibrationJob", CxCalibrationJob},
     {"CtDefaultSettingsRecord", CtDefaultSettingsRecord},
+    {"TwoLabelsInOneBatch", TwoLabelsInOneBatch},
     {NULL, NULL},
 };

@@ -29,7 +29,39 @@ bool GraphicPayload(std::string_view s, std::size_t pos, std::size_t& header,
   return true;
 }
 
+// Where the command starting at `i` ends, as DumpStream reads it.
+std::size_t CommandEnd(std::string_view s, std::size_t i) {
+  if (s[i] == STX || s[i] == ETX) return i + 1;
+  std::size_t header = 0, payload = 0;
+  if (s[i] == ESC && s.substr(i + 1, 2) == "GB" &&
+      GraphicPayload(s, i + 3, header, payload))
+    return i + 3 + header + std::min(payload, s.size() - (i + 3 + header));
+  std::size_t end = i + 1;
+  if (s[i] == ESC && end < s.size() && s[end] == '\0') ++end;
+  while (end < s.size() && s[end] != ESC && s[end] != STX && s[end] != ETX)
+    ++end;
+  return end;
+}
+
 }  // namespace
+
+std::vector<std::string_view> SplitLabels(std::string_view s) {
+  std::vector<std::string_view> labels;
+  std::size_t start = 0;
+  bool quantity = false;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t end = CommandEnd(s, i);
+    if (s[i] == ESC && end > i + 1 && s[i + 1] == 'Q') quantity = true;
+    if (s[i] == ETX && quantity) {
+      labels.push_back(s.substr(start, end - start));
+      start = end;
+      quantity = false;
+    }
+    i = end;
+  }
+  if (start < s.size()) labels.push_back(s.substr(start));
+  return labels;
+}
 
 std::string ShowBytes(std::string_view bytes) {
   return vxcl::ByteNotation(bytes);

@@ -97,13 +97,28 @@ template <class... A>
 struct Signature<int(VXCL_CALL*)(A...)> {
   static constexpr char letters[] = {Arg<A>::letter..., '\0'};
 
-  template <auto Fn>
-  static int Invoke(const Call& call) {
+  static void CheckCount(const Call& call) {
     if (call.args.size() != sizeof...(A))
       throw ScriptError(
           call.line, call.name + " takes " + std::to_string(sizeof...(A)) +
                          " arguments, not " + std::to_string(call.args.size()));
+  }
+
+  template <auto Fn>
+  static int Invoke(const Call& call) {
+    CheckCount(call);
     return Apply<Fn>(call, std::index_sequence_for<A...>{});
+  }
+
+  static void Check(const Call& call) {
+    CheckCount(call);
+    Convert(call, std::index_sequence_for<A...>{});
+  }
+
+  template <std::size_t... I>
+  static void Convert(const Call& call, std::index_sequence<I...>) {
+    (void)call;
+    [[maybe_unused]] std::tuple<A...> args{Arg<A>::From(call, I)...};
   }
 
   template <auto Fn, std::size_t... I>
@@ -118,7 +133,7 @@ struct Signature<int(VXCL_CALL*)(A...)> {
 template <auto Fn>
 ExportSignature Row(std::string_view name) {
   using S = Signature<decltype(Fn)>;
-  return ExportSignature{name, S::letters, &S::template Invoke<Fn>};
+  return ExportSignature{name, S::letters, &S::template Invoke<Fn>, &S::Check};
 }
 
 #define VXL_ROW(fn) Row<&fn>(#fn)
@@ -157,6 +172,10 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),
       VXL_ROW(PrnEnd),
+      // Batches.
+      VXL_ROW(VxclBeginBatch),
+      VXL_ROW(VxclEndBatch),
+      VXL_ROW(VxclCancelBatch),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
   };

@@ -19,6 +19,8 @@ struct ExportSignature {
   // Converts the arguments and calls; throws ScriptError when an argument
   // does not fit its parameter.
   int (*invoke)(const Call& call);
+  // Converts the arguments as `invoke` does, without calling.
+  void (*check)(const Call& call);
 };
 
 // nullptr for an unknown name.

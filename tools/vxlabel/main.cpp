@@ -1,5 +1,7 @@
 // vxlabel: run label scripts through the library and inspect command
 // streams.
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
@@ -48,7 +50,21 @@ int main(int argc, char** argv) {
   auto* outOption = runCommand->add_option(
       "--out", "Write each job a virtual printer receives to DIR/<n>.prn");
   auto* previewOption = runCommand->add_option(
-      "--preview", "Draw each job a virtual printer receives to DIR/<n>.png");
+      "--preview",
+      "Draw each job a virtual printer receives to DIR/<n>.png (with --data: "
+      "each label)");
+  auto* dataOption = runCommand->add_option(
+      "--data",
+      "Run the script once per row of this CSV file, filling in "
+      "{column} placeholders; the rows' labels go in one spool job");
+  dataOption->check(CLI::ExistingFile);
+  auto* rowsOption = runCommand->add_option(
+      "--rows", "With --data: only these data rows, N, N-M or N-");
+  long batchSize = 0;
+  auto* batchSizeOption = runCommand->add_option(
+      "--batch-size", batchSize,
+      "With --data: at most N rows a spool job (default: all in one)");
+  batchSizeOption->check(CLI::PositiveNumber);
 
   std::string dumpFile;
   auto* dumpCommand =
@@ -102,6 +118,25 @@ int main(int argc, char** argv) {
   if (*printerOption) run.printer = printerOption->as<std::string>();
   if (*outOption) run.outDir = outOption->as<std::string>();
   if (*previewOption) run.previewDir = previewOption->as<std::string>();
+  if ((*rowsOption || *batchSizeOption) && !*dataOption) {
+    std::cerr << "--rows and --batch-size go with --data\n";
+    return 2;
+  }
+  if (*dataOption) {
+    vxlabel::DataOptions data;
+    data.script = run.script;
+    data.dataFile = dataOption->as<std::string>();
+    data.batchSize = batchSize;
+    data.progress = isatty(STDERR_FILENO) != 0;
+    if (*rowsOption) {
+      data.rows = vxlabel::ParseRowRange(rowsOption->as<std::string>());
+      if (!data.rows) {
+        std::cerr << "--rows wants N, N-M or N- (data rows from 1)\n";
+        return 2;
+      }
+    }
+    run.data = data;
+  }
   if (*virtualOption) {
     run.virtualPrinter = vxlabel::ParseVirtualMetrics(virtualSpec);
     if (!run.virtualPrinter) {

@@ -84,6 +84,31 @@ bool PreviewJob(const std::string& printer, int index, int number,
   return true;
 }
 
+// Draws each label of a received batch to DIR/<n>.png, numbered on from
+// `drawn`; false when one failed.
+bool PreviewLabels(const std::string& bytes, const VirtualMetrics& metrics,
+                   int& drawn, const std::string& dir, std::ostream& out,
+                   std::ostream& err) {
+  std::filesystem::create_directories(dir);
+  for (std::string_view label : SplitLabels(bytes)) {
+    const std::string path =
+        (std::filesystem::path(dir) / (std::to_string(++drawn) + ".png"))
+            .string();
+    const int result =
+        VxclPreviewStream(reinterpret_cast<const unsigned char*>(label.data()),
+                          static_cast<int>(label.size()), metrics.dotsPerInch,
+                          metrics.maxWidthMm, 0.0, 0.0, path.c_str());
+    if (result != 1) {
+      err << "cannot draw " << path << ": " << result << " ("
+          << MeaningOf("VxclPreviewStream", result).text << ") " << LastError()
+          << "\n";
+      return false;
+    }
+  }
+  out << "  " << drawn << " labels drawn to " << dir << "\n";
+  return true;
+}
+
 }  // namespace
 
 std::optional<VirtualMetrics> ParseVirtualMetrics(const std::string& text) {
@@ -108,9 +133,16 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   std::vector<Call> calls;
   try {
     calls = ParseScript(ReadFile(options.script));
-    for (const Call& call : calls)
+    for (const Call& call : calls) {
       if (!FindExport(call.name))
         throw ScriptError(call.line, "unknown function " + call.name);
+      if (!options.data)
+        for (const Value& value : call.args)
+          if (value.kind == Value::Kind::Placeholder)
+            throw ScriptError(call.line, value.source +
+                                             " is a data placeholder: give "
+                                             "--data FILE.csv");
+    }
   } catch (const std::exception& e) {
     err << options.script << ": " << e.what() << "\n";
     return 2;
@@ -136,6 +168,12 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
 
   bool refused = false;
   std::string shownError;  // an error message is shown once, where it arose
+  if (options.data) {
+    const int status = RunDataRows(*options.data, calls, out, err);
+    if (status == 2) return 2;
+    refused = status == 1;
+    calls.clear();
+  }
   for (const Call& call : calls) {
     int result = 0;
     try {
@@ -156,7 +194,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
     shownError = message;
   }
 
-  int received = 0;
+  int received = 0, labelsDrawn = 0;
   for (const std::string& printer : virtualPrinters) {
     const int jobs = VxclVirtualJobCount(printer.c_str());
     for (int i = 0; i < jobs; ++i) {
@@ -165,8 +203,9 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
       out << "printer \"" << printer << "\" received \""
           << VirtualJobName(printer, i) << "\" (" << bytes.size()
           << " bytes):\n";
-      for (const std::string& line : DumpStream(bytes))
-        out << "  " << line << "\n";
+      if (!options.data)  // a batch of many labels is not listed
+        for (const std::string& line : DumpStream(bytes))
+          out << "  " << line << "\n";
       if (options.outDir) {
         std::filesystem::create_directories(*options.outDir);
         const auto path = std::filesystem::path(*options.outDir) /
@@ -179,9 +218,15 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
         }
         out << "  written to " << path.string() << "\n";
       }
-      if (options.previewDir &&
-          !PreviewJob(printer, i, received, *options.previewDir, out, err))
+      if (options.previewDir && options.data) {
+        if (!PreviewLabels(bytes, *options.virtualPrinter, labelsDrawn,
+                           *options.previewDir, out, err))
+          return 2;
+      } else if (options.previewDir &&
+                 !PreviewJob(printer, i, received, *options.previewDir, out,
+                             err)) {
         return 2;
+      }
     }
   }
   return refused ? 1 : 0;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "data_run.h"
+
 namespace vxlabel {
 
 struct VirtualMetrics {
@@ -20,6 +22,8 @@ struct RunOptions {
   std::optional<VirtualMetrics> virtualPrinter;  // print to virtual printers
   std::optional<std::string> outDir;             // where received jobs go
   std::optional<std::string> previewDir;         // where their pictures go
+  std::optional<DataOptions> data;  // once per row of a CSV file (script
+                                    // and data file named there)
 };
 
 // Parses "DPI:WIDTH_MM:HEIGHT_MM"; nullopt when malformed.

@@ -43,6 +43,14 @@ class LineParser {
     SkipSpace();
     if (s_[i_] == '"') return Quoted();
     const std::size_t start = i_;
+    if (s_[i_] == '{') {  // a placeholder's name may hold blanks
+      const std::size_t close = s_.find('}', i_);
+      if (close == std::string_view::npos) Fail("unclosed placeholder {");
+      i_ = close + 1;
+      if (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#')
+        Fail("unexpected character after a placeholder");
+      return Bare(std::string(s_.substr(start, i_ - start)));
+    }
     while (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#') ++i_;
     return Bare(std::string(s_.substr(start, i_ - start)));
   }
@@ -113,33 +121,12 @@ class LineParser {
     Value v;
     v.source = word;
     if (word == "null") return v;
-    v.kind = Value::Kind::Number;
-    if (word == "nan") {
-      v.number = NAN;
+    if (word.size() >= 2 && word.front() == '{' && word.back() == '}') {
+      v.kind = Value::Kind::Placeholder;
+      v.text = word.substr(1, word.size() - 2);
       return v;
     }
-    if (word == "inf" || word == "+inf") {
-      v.number = INFINITY;
-      return v;
-    }
-    if (word == "-inf") {
-      v.number = -INFINITY;
-      return v;
-    }
-    errno = 0;
-    char* end = nullptr;
-    const long long integer = std::strtoll(word.c_str(), &end, 10);
-    if (end && *end == '\0' && errno == 0) {
-      v.number = static_cast<long double>(integer);
-      v.integral = true;
-      return v;
-    }
-    errno = 0;
-    const long double real = std::strtold(word.c_str(), &end);
-    if (word.empty() || !end || *end != '\0' || errno == ERANGE ||
-        !std::isfinite(real))
-      Fail("not a number, string or null: " + word);
-    v.number = real;
+    if (!ParseNumber(word, v)) Fail("not a number, string or null: " + word);
     return v;
   }
 
@@ -149,6 +136,38 @@ class LineParser {
 };
 
 }  // namespace
+
+bool ParseNumber(const std::string& word, Value& v) {
+  v.kind = Value::Kind::Number;
+  v.integral = false;
+  if (word == "nan") {
+    v.number = NAN;
+    return true;
+  }
+  if (word == "inf" || word == "+inf") {
+    v.number = INFINITY;
+    return true;
+  }
+  if (word == "-inf") {
+    v.number = -INFINITY;
+    return true;
+  }
+  errno = 0;
+  char* end = nullptr;
+  const long long integer = std::strtoll(word.c_str(), &end, 10);
+  if (!word.empty() && end && *end == '\0' && errno == 0) {
+    v.number = static_cast<long double>(integer);
+    v.integral = true;
+    return true;
+  }
+  errno = 0;
+  const long double real = std::strtold(word.c_str(), &end);
+  if (word.empty() || !end || *end != '\0' || errno == ERANGE ||
+      !std::isfinite(real))
+    return false;
+  v.number = real;
+  return true;
+}
 
 std::vector<Call> ParseScript(std::string_view text) {
   std::vector<Call> calls;

@@ -6,7 +6,8 @@
 //
 // Strings are in double quotes with C escapes (\x1b, \", \\, \n, \t, \0);
 // `null` is a null pointer; numbers are decimal integers, decimals, or
-// nan / inf / -inf.
+// nan / inf / -inf. A bare `{name}` is a data placeholder, filled in from a
+// data file by `vxlabel run --data` (data_merge.h).
 #ifndef VXLABEL_SCRIPT_H
 #define VXLABEL_SCRIPT_H
 
@@ -18,11 +19,12 @@
 namespace vxlabel {
 
 struct Value {
-  enum class Kind { Number, Text, Null };
+  enum class Kind { Number, Text, Null, Placeholder };
   Kind kind = Kind::Null;
   long double number = 0;  // Kind::Number
   bool integral = false;   // written without a fraction or exponent
-  std::string text;        // Kind::Text: any bytes
+  std::string text;        // Kind::Text: any bytes; Kind::Placeholder: the
+                           // text between the braces
   std::string source;      // as written, for messages
 };
 
@@ -42,6 +44,10 @@ class ScriptError : public std::runtime_error {
  private:
   int line_;
 };
+
+// A number written as a script writes it (integer, decimal, nan, inf);
+// false when `word` is none.
+bool ParseNumber(const std::string& word, Value& value);
 
 // Throws ScriptError naming the line of the first syntax error.
 std::vector<Call> ParseScript(std::string_view text);
