@@ -2,32 +2,37 @@
 
 #include <utility>
 
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/raw_job.h"
 #include "platform/printer_system.h"
 
 namespace vxcl {
 
-VxclResult SetQuantity(JobState& job, int quantity) {
+Outcome SetQuantity(JobState& job, int quantity) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
-  if (quantity < 0 || quantity > 999999 ||
-      (job.family == PrinterFamily::CX208 && quantity > 65535)) {
+  const bool cx208 = job.family == PrinterFamily::CX208;
+  if (quantity < 0 || quantity > 999999 || (cx208 && quantity > 65535)) {
+    code.Fail(
+        VXCL_QUANTITY,
+        Replaced("Quantity", Number(quantity),
+                 cx208 ? "0 to 65535 (a CX208 job)" : "0 to 999999", "1"));
     quantity = 1;
-    code.Fail(VXCL_QUANTITY);
   }
   job.quantityCommand = std::string{ESC, 'Q'} + Decimal(quantity);
   return code.Result();
 }
 
-VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
-                     int eSeriesFlag) {
+Outcome SetCutter(JobState& job, int cutCount, int eSeriesCount,
+                  int eSeriesFlag) {
   if (!job.open) return VXCL_NO_JOB;
   job.cutCommand.clear();
   CheckCode code;
   if (cutCount < 0 || cutCount > 9999) {
+    code.Fail(VXCL_CUT_COUNT, Replaced("CutCount", Number(cutCount),
+                                       "0 to 9999", "0 (no cut)"));
     cutCount = 0;
-    code.Fail(VXCL_CUT_COUNT);
   }
   if (cutCount > 0) {
     eSeriesCount = 0;  // a cut count overrides the e-series count unchecked
@@ -35,8 +40,9 @@ VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
   }
   if (job.family == PrinterFamily::ESeries) {
     if (eSeriesCount < 0 || eSeriesCount > 9999) {
+      code.Fail(VXCL_CUT_COUNT, Replaced("ESeriesCount", Number(eSeriesCount),
+                                         "0 to 9999", "0"));
       eSeriesCount = 0;
-      code.Fail(VXCL_CUT_COUNT);
     }
     if (eSeriesCount > 0)
       job.cutCommand = std::string{ESC, 'A'} + Decimal(eSeriesCount);
@@ -57,7 +63,10 @@ Outcome EndJob(JobState& job, const Platform& platform) {
   LabelLayout label{};
   {
     CloseJob closeJob{job};
-    if (job.quantityCommand.empty()) return VXCL_QUANTITY;
+    if (job.quantityCommand.empty())
+      return Outcome(VXCL_QUANTITY,
+                     "no quantity was set (PrnQty was not called); nothing "
+                     "sent, the job is closed");
     stream.reserve(job.header.size() + job.body.size() + job.cutCommand.size() +
                    job.quantityCommand.size() + 3);
     stream += job.header;
@@ -65,7 +74,7 @@ Outcome EndJob(JobState& job, const Platform& platform) {
     stream += job.cutCommand;
     stream += job.quantityCommand;
     stream += std::string{ESC, 'Z', ETX};
-    printer = job.printerName;
+    printer = job.destination;
     document = job.printerName + " Job";
     label = LabelLayout{job.dotsPerMm, job.maxWidthDots, job.labelWidthDots,
                         job.labelHeightDots, job.mediaOffsetDots};
