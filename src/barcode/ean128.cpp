@@ -72,8 +72,9 @@ Outcome CheckGroup(std::string_view groupText, Group& group) {
     code.Fail(VXCL_AI_DIGITS, "Data: the value of " + named +
                                   " holds a character other than a digit; " +
                                   named + " takes digits only");
-  if (code.Failed()) code.Note("nothing added");
-  return code.Result();
+  Outcome outcome = code.Result();
+  if (code.Failed()) outcome.message += "; nothing added";
+  return outcome;
 }
 
 // Splits the data into groups: text before the first "(" is ignored, and

@@ -72,7 +72,8 @@ Expected<std::string> FindInstalledPrinter(PrinterSystem& printers,
   for (const std::string& installed : *names)
     if (SameLettersIgnoringCase(TrimPrinterName(installed),
                                 TrimPrinterName(name))) {
-      reason += "; " + QuotedName(installed) + " differs only in letter case";
+      reason += "; " + QuotedName(installed) +
+                " differs only in letter case or surrounding blanks";
       break;
     }
   return Outcome(VXCL_PRINTER_NOT_FOUND, std::move(reason));
