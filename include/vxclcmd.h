@@ -50,6 +50,17 @@
 extern "C" {
 #endif
 
+/* Version. ------------------------------------------------------------- */
+
+/* The version of this header; VxclVersion gives the loaded library's. The
+ * build reads its version from these three lines. */
+#define VXCL_VERSION_MAJOR 0
+#define VXCL_VERSION_MINOR 1
+#define VXCL_VERSION_PATCH 0
+#define VXCL_VERSION_NUMBER                                   \
+  (VXCL_VERSION_MAJOR * 1000000 + VXCL_VERSION_MINOR * 1000 + \
+   VXCL_VERSION_PATCH)
+
 /* Result codes. -------------------------------------------------------- */
 
 /* Every code of every function, with its meaning and the functions that
@@ -370,12 +381,22 @@ VXCL_API int VXCL_CALL VxclVirtualJob(const char *name, int index,
 VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
                                           char *buffer, int capacity);
 
-/* Copies the message of the last error raised inside a call, zero-terminated
- * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
- * returns its full length in that encoding; 0 when no error was raised since
- * the last job start, maintenance job, batch call, VxclPrinterMetrics or
- * preview. */
+/* Copies the message of the calling thread's last call, zero-terminated and
+ * truncated to fit (UTF-8 on Linux, code page 950 on Windows), and returns
+ * its full length in that encoding. Every call that does work clears it
+ * first; every result other than 1 (warnings too) leaves one message that
+ * names the call, the argument, the value given, what is allowed and what
+ * was used instead, or why nothing was done; the spooler's codes 144..150
+ * keep the spooler's own wording. The calls that only read (VxclLastError,
+ * VxclVirtualJobCount, VxclVirtualJob, VxclVirtualJobName,
+ * VxclPreviewWarnings, VxclPrinterCount, VxclPrinterName, VxclVersion)
+ * leave it. Each thread has its own message, as with errno; messages are
+ * cut at 4095 bytes. 0 when there is none. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
+
+/* The loaded library's version: MAJOR * 1000000 + MINOR * 1000 + PATCH, as
+ * VXCL_VERSION_NUMBER of the header it was built with. */
+VXCL_API int VXCL_CALL VxclVersion(void);
 
 /* Extensions: label preview. --------------------------------------------- */
 
@@ -419,12 +440,13 @@ VXCL_API int VXCL_CALL VxclPreviewWarnings(char *buffer, int capacity);
 
 /* Printers a job start can name: the virtual printers, then the operating
  * system's (the CUPS destinations on Linux), in that order. Returns their
- * count, or -1 when no printer list can be read. */
+ * count, or -1 when the operating system's list cannot be read (the
+ * scheduler is down or unreachable, e.g. CUPS_SERVER pointing nowhere). */
 VXCL_API int VXCL_CALL VxclPrinterCount(void);
 
 /* Copies the name of printer `index` (0 = first, as VxclPrinterCount counts
  * them), zero-terminated and truncated to fit, and returns its full length;
- * -1 when there is no such printer. */
+ * -1 when there is no such printer or the list cannot be read. */
 VXCL_API int VXCL_CALL VxclPrinterName(int index, char *buffer, int capacity);
 
 /* Looks a printer up as a job start does, without touching the job in

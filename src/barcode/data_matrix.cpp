@@ -3,6 +3,7 @@
 #include <string>
 
 #include "barcode/barcode_arguments.h"
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
@@ -23,37 +24,49 @@ bool IsValidEccLevel(int level) {
   return false;
 }
 
-int CheckedCellSize(int dots, CheckCode& code) {
+int CheckedCellSize(std::string_view argument, int dots, CheckCode& code) {
   if (dots >= 3 && dots <= 12) return dots;
-  code.Fail(VXCL_DATAMATRIX_CELL);
+  code.Fail(VXCL_DATAMATRIX_CELL,
+            Replaced(argument, Number(dots), "3 to 12 dots", "3"));
   return 3;
 }
 
 }  // namespace
 
-VxclResult AddDataMatrix(JobState& job, int direction, double x, double y,
-                         DataMatrixSettings s, std::string_view data) {
+Outcome AddDataMatrix(JobState& job, int direction, double x, double y,
+                      DataMatrixSettings s, std::string_view data) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
   if (!IsValidFormatId(s.formatId)) {
-    code.Fail(VXCL_DATAMATRIX_FORMAT);
+    code.Fail(VXCL_DATAMATRIX_FORMAT,
+              Replaced("FormatId", Number(s.formatId),
+                       "a number whose last digit is 1 to 6", "1"));
     s.formatId = 1;
   }
   if (!IsValidEccLevel(s.eccLevel)) {
-    code.Fail(VXCL_DATAMATRIX_ECC);
+    code.Fail(VXCL_DATAMATRIX_ECC,
+              Replaced("EccLevel", Number(s.eccLevel),
+                       "0, 5, 8, 10, 14 or 20 (ECC 000 to ECC 200 in tens)",
+                       "0 (ECC 000)"));
     s.eccLevel = 0;
   }
-  s.cellWidth = CheckedCellSize(s.cellWidth, code);
-  s.cellHeight = CheckedCellSize(s.cellHeight, code);
+  s.cellWidth = CheckedCellSize("CellWidth", s.cellWidth, code);
+  s.cellHeight = CheckedCellSize("CellHeight", s.cellHeight, code);
   if (s.symbolOption < 1 || s.symbolOption > 15) {
-    code.Fail(VXCL_DATAMATRIX_OPTION);
+    code.Fail(VXCL_DATAMATRIX_OPTION,
+              Replaced("SymbolOption", Number(s.symbolOption), "1 to 15", "1"));
     s.symbolOption = 1;
   }
   const char flagDigit = (s.symbolFlag & 0xFF) != 0 ? '1' : '0';
 
-  if (data.empty() || data.size() > kDataMatrixMaxData)
-    return VXCL_DATAMATRIX_DATA;
+  if (data.empty() || data.size() > kDataMatrixMaxData) {
+    code.Fail(VXCL_DATAMATRIX_DATA,
+              "Data " + QuotedExcerpt(data) + " is " +
+                  Number(static_cast<long long>(data.size())) +
+                  " bytes long, not 1 to 500; nothing added");
+    return code.Result();
+  }
 
   const std::string command =
       std::string{ESC} + "BX" + ZeroPadded(s.formatId, 2) +

@@ -24,8 +24,8 @@ struct DataMatrixSettings {
 // PrnDataMatrix: 0, 1, 7, 112 to 115 (the last failing check, in parameter
 // order; both cell sizes report 114), or 116 with nothing appended when the
 // data is empty or longer than 500 bytes. The data is sent as it is.
-VxclResult AddDataMatrix(JobState& job, int direction, double x, double y,
-                         DataMatrixSettings settings, std::string_view data);
+Outcome AddDataMatrix(JobState& job, int direction, double x, double y,
+                      DataMatrixSettings settings, std::string_view data);
 
 }  // namespace vxcl
 

@@ -15,8 +15,8 @@ namespace vxcl {
 // wins over a length fault). Valid data gives 1, 7, 34 or 35 (the last
 // failing check, in the order direction, height, width), with the
 // corrected barcode appended.
-VxclResult AddEan128(JobState& job, int direction, double x, double y,
-                     int narrowWidth, double barHeight, std::string_view data);
+Outcome AddEan128(JobState& job, int direction, double x, double y,
+                  int narrowWidth, double barHeight, std::string_view data);
 
 }  // namespace vxcl
 

@@ -4,6 +4,7 @@
 
 #include "barcode/barcode_arguments.h"
 #include "barcode/code128_optimizer.h"
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
@@ -25,7 +26,9 @@ std::string_view RatioCommand(int ratio, CheckCode& code) {
     case 3:
       return "BD";
     default:
-      code.Fail(VXCL_BARCODE_RATIO);
+      code.Fail(VXCL_BARCODE_RATIO,
+                Replaced("Ratio", Number(ratio), "1 (1:2), 2 (1:3) or 3 (2:5)",
+                         "1 (1:2)"));
       return "D";
   }
 }
@@ -62,9 +65,9 @@ std::string PreparedData(char type, std::string_view data) {
 
 }  // namespace
 
-VxclResult AddFixedRatioBarcode(JobState& job, int direction, double x,
-                                double y, char type, int ratio, int narrowWidth,
-                                double barHeight, std::string_view data) {
+Outcome AddFixedRatioBarcode(JobState& job, int direction, double x, double y,
+                             char type, int ratio, int narrowWidth,
+                             double barHeight, std::string_view data) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
@@ -74,7 +77,12 @@ VxclResult AddFixedRatioBarcode(JobState& job, int direction, double x,
 
   std::string prepared;
   if (kAcceptedTypes.find(type) == std::string_view::npos) {
-    code.Fail(VXCL_BARCODE_TYPE);
+    code.Fail(VXCL_BARCODE_TYPE,
+              Replaced("BarcodeType", QuotedByte(type),
+                       "one of \"0\" to \"6\", \"A\", \"C\", \"E\", "
+                       "\"F\", \"G\", \"X\", \"Y\" or \"Z\"",
+                       "a Code 39 barcode of the text \"" +
+                           std::string(kErrorBarcodeText) + "\""));
     ratioCommand = "B";
     type = '1';
     prepared = kErrorBarcodeText;

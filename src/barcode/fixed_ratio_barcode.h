@@ -16,9 +16,9 @@ inline constexpr std::string_view kErrorBarcodeText = "*ERROR BARCODE TYPE*";
 // PrnBarcode: 0, 1, 7, 32, 33, 34 or 35 (the last failing check, in the
 // order direction, ratio, height, width, type). Every code but 0 appends
 // the corrected barcode.
-VxclResult AddFixedRatioBarcode(JobState& job, int direction, double x,
-                                double y, char type, int ratio, int narrowWidth,
-                                double barHeight, std::string_view data);
+Outcome AddFixedRatioBarcode(JobState& job, int direction, double x, double y,
+                             char type, int ratio, int narrowWidth,
+                             double barHeight, std::string_view data);
 
 }  // namespace vxcl
 

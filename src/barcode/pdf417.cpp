@@ -1,6 +1,7 @@
 #include "barcode/pdf417.h"
 
 #include "barcode/barcode_arguments.h"
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
@@ -19,10 +20,13 @@ int HexValue(char c) {
 }
 
 // Replaces an out-of-range setting with its default.
-int Checked(int value, int low, int high, int fallback, VxclResult failure,
-            CheckCode& code) {
+int Checked(std::string_view argument, int value, int low, int high,
+            int fallback, VxclResult failure, CheckCode& code) {
   if (value >= low && value <= high) return value;
-  code.Fail(failure);
+  code.Fail(failure,
+            Replaced(argument, Number(value),
+                     argument == "Rows" ? "0 or 3 to 40" : Span(low, high),
+                     Number(fallback)));
   return fallback;
 }
 
@@ -52,23 +56,32 @@ std::string ConvertControlEscapes(std::string_view data) {
   return out;
 }
 
-VxclResult AddPdf417(JobState& job, int direction, double x, double y,
-                     Pdf417Settings s, std::string_view data) {
+Outcome AddPdf417(JobState& job, int direction, double x, double y,
+                  Pdf417Settings s, std::string_view data) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   direction = CheckedDirection(direction, code);
-  s.variant = Checked(s.variant, 0, 2, 0, VXCL_PDF417_VARIANT, code);
-  s.moduleWidth =
-      Checked(s.moduleWidth, 3, 9, 3, VXCL_PDF417_MODULE_WIDTH, code);
-  s.rowHeight = Checked(s.rowHeight, 4, 24, 4, VXCL_PDF417_ROW_HEIGHT, code);
-  s.securityLevel =
-      Checked(s.securityLevel, 1, 8, 1, VXCL_PDF417_SECURITY, code);
-  s.columns = Checked(s.columns, 0, 30, 0, VXCL_PDF417_COLUMNS, code);
-  if (s.rows != 0) s.rows = Checked(s.rows, 3, 40, 0, VXCL_PDF417_ROWS, code);
+  s.variant = Checked("Variant", s.variant, 0, 2, 0, VXCL_PDF417_VARIANT, code);
+  s.moduleWidth = Checked("ModuleWidth", s.moduleWidth, 3, 9, 3,
+                          VXCL_PDF417_MODULE_WIDTH, code);
+  s.rowHeight =
+      Checked("RowHeight", s.rowHeight, 4, 24, 4, VXCL_PDF417_ROW_HEIGHT, code);
+  s.securityLevel = Checked("SecurityLevel", s.securityLevel, 1, 8, 1,
+                            VXCL_PDF417_SECURITY, code);
+  s.columns =
+      Checked("Columns", s.columns, 0, 30, 0, VXCL_PDF417_COLUMNS, code);
+  if (s.rows != 0)
+    s.rows = Checked("Rows", s.rows, 3, 40, 0, VXCL_PDF417_ROWS, code);
 
   const std::string converted = ConvertControlEscapes(data);
-  if (converted.empty() || converted.size() > kPdf417MaxData)
-    return VXCL_PDF417_DATA;
+  if (converted.empty() || converted.size() > kPdf417MaxData) {
+    code.Fail(VXCL_PDF417_DATA,
+              "Data " + QuotedExcerpt(data) + " is " +
+                  Number(static_cast<long long>(converted.size())) +
+                  " bytes long after its &hXX escapes, not 1 to 2700; "
+                  "nothing added");
+    return code.Result();
+  }
 
   const std::string command =
       std::string{ESC} + "BK" + ZeroPadded(s.moduleWidth, 2) +

@@ -30,8 +30,8 @@ std::string ConvertControlEscapes(std::string_view data);
 // PrnPDF417: 0, 1, 7, 96 to 101 (the last failing check, in parameter
 // order), or 102 with nothing appended when the converted data is empty or
 // longer than 2700 bytes.
-VxclResult AddPdf417(JobState& job, int direction, double x, double y,
-                     Pdf417Settings settings, std::string_view data);
+Outcome AddPdf417(JobState& job, int direction, double x, double y,
+                  Pdf417Settings settings, std::string_view data);
 
 }  // namespace vxcl
 

@@ -17,9 +17,9 @@ inline constexpr std::size_t kUccDataLength = 17;
 // reached so far: 0, or 7 when the direction is out of range as well.
 // Otherwise 1, 7, 34, 35 or 38 (the last failing check, in the order
 // direction, height, width, mode), with the corrected barcode appended.
-VxclResult AddUcc128(JobState& job, int direction, double x, double y,
-                     int narrowWidth, int mode, double barHeight,
-                     std::string_view data);
+Outcome AddUcc128(JobState& job, int direction, double x, double y,
+                  int narrowWidth, int mode, double barHeight,
+                  std::string_view data);
 
 }  // namespace vxcl
 

@@ -21,10 +21,10 @@ struct ElementWidths {
 // the order direction, type, element widths, expansion, height). CX208
 // jobs take types "0", "1", "2"; other jobs "5" and "6" as well. Every code
 // but 0 appends the corrected barcode.
-VxclResult AddVariableRatioBarcode(JobState& job, int direction, double x,
-                                   double y, char type, ElementWidths widths,
-                                   int expansion, double barHeight,
-                                   std::string_view data);
+Outcome AddVariableRatioBarcode(JobState& job, int direction, double x,
+                                double y, char type, ElementWidths widths,
+                                int expansion, double barHeight,
+                                std::string_view data);
 
 }  // namespace vxcl
 

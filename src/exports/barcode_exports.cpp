@@ -16,7 +16,7 @@ extern "C" {
 VXCL_API int VXCL_CALL PrnBarcode(int direction, double x, double y,
                                   char barcodeType, int ratio, int narrowWidth,
                                   double barHeight, const char* data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnBarcode", [&] {
     return AddFixedRatioBarcode(TheJob(), direction, x, y, barcodeType, ratio,
                                 narrowWidth, barHeight, HostString(data));
   });
@@ -27,7 +27,7 @@ VXCL_API int VXCL_CALL PrnVariableBarcode(int direction, double x, double y,
                                           int elementWidth2, int elementWidth3,
                                           int elementWidth4, int expansion,
                                           double barHeight, const char* data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnVariableBarcode", [&] {
     return AddVariableRatioBarcode(
         TheJob(), direction, x, y, barcodeType,
         {elementWidth1, elementWidth2, elementWidth3, elementWidth4}, expansion,
@@ -38,7 +38,7 @@ VXCL_API int VXCL_CALL PrnVariableBarcode(int direction, double x, double y,
 VXCL_API int VXCL_CALL PrnUCC128(int direction, double x, double y,
                                  int narrowWidth, int mode, double barHeight,
                                  const char* data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnUCC128", [&] {
     return AddUcc128(TheJob(), direction, x, y, narrowWidth, mode, barHeight,
                      HostString(data));
   });
@@ -47,7 +47,7 @@ VXCL_API int VXCL_CALL PrnUCC128(int direction, double x, double y,
 VXCL_API int VXCL_CALL PrnEAN128(int direction, double x, double y,
                                  int narrowWidth, double barHeight,
                                  const char* data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnEAN128", [&] {
     return AddEan128(TheJob(), direction, x, y, narrowWidth, barHeight,
                      HostString(data));
   });
@@ -57,7 +57,7 @@ VXCL_API int VXCL_CALL PrnPDF417(int direction, double x, double y, int variant,
                                  int moduleWidth, int rowHeight,
                                  int securityLevel, int columns, int rows,
                                  const char** data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnPDF417", [&] {
     return AddPdf417(
         TheJob(), direction, x, y,
         {variant, moduleWidth, rowHeight, securityLevel, columns, rows},
@@ -69,7 +69,7 @@ VXCL_API int VXCL_CALL PrnDataMatrix(int direction, double x, double y,
                                      int formatId, int eccLevel, int cellWidth,
                                      int cellHeight, int symbolFlag,
                                      int symbolOption, const char** data) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnDataMatrix", [&] {
     return AddDataMatrix(
         TheJob(), direction, x, y,
         {formatId, eccLevel, cellWidth, cellHeight, symbolFlag, symbolOption},

@@ -9,18 +9,18 @@ using namespace vxcl;
 extern "C" {
 
 VXCL_API int VXCL_CALL VxclBeginBatch(void) {
-  return GuardedAfresh(VXCL_INTERNAL_FAILURE,
-                       [] { return TheBatch().Begin(); });
+  return Guarded("VxclBeginBatch", VXCL_INTERNAL_FAILURE,
+                 [] { return TheBatch().Begin(); });
 }
 
 VXCL_API int VXCL_CALL VxclEndBatch(void) {
-  return GuardedAfresh(VXCL_INTERNAL_FAILURE,
-                       [] { return TheBatch().End(CurrentPlatform()); });
+  return Guarded("VxclEndBatch", VXCL_INTERNAL_FAILURE,
+                 [] { return TheBatch().End(CurrentPlatform()); });
 }
 
 VXCL_API int VXCL_CALL VxclCancelBatch(void) {
-  return GuardedAfresh(VXCL_INTERNAL_FAILURE,
-                       [] { return TheBatch().Cancel(); });
+  return Guarded("VxclCancelBatch", VXCL_INTERNAL_FAILURE,
+                 [] { return TheBatch().Cancel(); });
 }
 
 }  // extern "C"

@@ -6,6 +6,7 @@
 #define VXCL_EXPORTS_EXPORT_GUARD_H
 
 #include <exception>
+#include <initializer_list>
 #include <mutex>
 #include <new>
 #include <string>
@@ -22,38 +23,47 @@ namespace vxcl {
 // handler on the calling thread) may call the library again.
 std::recursive_mutex& ExportLock() noexcept;
 
-// The message VxclLastError gives. Never throws: a message that cannot be
-// stored is dropped.
-void RecordLastError(std::string_view message) noexcept;
+// The message VxclLastError gives, one per thread (as errno): a host thread
+// reads the message of its own last call. The parts are joined; nothing is
+// allocated, and a message longer than the store holds is cut, marked
+// "...".
+void RecordLastError(std::initializer_list<std::string_view> parts) noexcept;
 void ClearLastError() noexcept;
-const std::string& LastErrorMessage() noexcept;
+std::string_view LastErrorMessage() noexcept;
 
-// What the host receives: the code, with an outcome's message recorded.
-inline int Answer(int value) { return value; }
-inline int Answer(const Outcome& outcome) {
-  if (!outcome.message.empty()) RecordLastError(outcome.message);
-  return outcome.code;
+// The message of a result that came without one: the meaning the result
+// code list gives for that code and call.
+std::string_view ResultMeaning(std::string_view call, int code) noexcept;
+
+// What the host receives: the code, with its message recorded, named after
+// the call. The spooler's messages (144 to 150) keep their own wording.
+inline int Answer(std::string_view, int value) { return value; }
+int Answer(std::string_view call, const Outcome& outcome) noexcept;
+inline int Answer(std::string_view call, VxclResult code) {
+  return Answer(call, Outcome(code));
 }
 
-// Runs `body` under the lock and answers what it returns; any exception is
-// recorded for VxclLastError, `onFailure` restores a consistent state, and
-// `failureCode` is returned.
+// Runs `body` under the lock, the calling thread's message cleared first,
+// and answers what it returns; any exception is recorded for VxclLastError,
+// `onFailure` restores a consistent state, and `failureCode` is returned.
 template <class Body, class OnFailure>
-int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
+int Guarded(std::string_view call, int failureCode, Body&& body,
+            OnFailure&& onFailure) noexcept {
   std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
   try {
     lock.lock();
   } catch (...) {
     return failureCode;  // not even the last error may be touched unlocked
   }
+  ClearLastError();
   try {
-    return Answer(body());
+    return Answer(call, body());
   } catch (const std::bad_alloc&) {
-    RecordLastError("out of memory");
+    Answer(call, Outcome(VXCL_INTERNAL_FAILURE, "out of memory"));
   } catch (const std::exception& error) {
-    RecordLastError(error.what());
+    Answer(call, Outcome(VXCL_INTERNAL_FAILURE, error.what()));
   } catch (...) {
-    RecordLastError("unexpected failure");
+    Answer(call, Outcome(VXCL_INTERNAL_FAILURE, "unexpected failure"));
   }
   try {
     onFailure();
@@ -63,38 +73,35 @@ int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
 }
 
 template <class Body>
-int Guarded(int failureCode, Body&& body) noexcept {
-  return Guarded(failureCode, static_cast<Body&&>(body), [] {});
+int Guarded(std::string_view call, int failureCode, Body&& body) noexcept {
+  return Guarded(call, failureCode, static_cast<Body&&>(body), [] {});
+}
+
+// For the calls that only read (the virtual printers' jobs, the printer
+// list, the last error): the message of the last call that did work stays.
+template <class Body>
+int GuardedReading(int failureCode, Body&& body) noexcept {
+  std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
+  try {
+    lock.lock();
+    return body();
+  } catch (...) {
+    return failureCode;
+  }
 }
 
 // For the drawing calls: elements are built whole before they are appended,
 // so a failure leaves the job as it was.
 template <class Body>
-int GuardedElement(Body&& body) noexcept {
-  return Guarded(VXCL_INTERNAL_FAILURE, static_cast<Body&&>(body));
+int GuardedElement(std::string_view call, Body&& body) noexcept {
+  return Guarded(call, VXCL_INTERNAL_FAILURE, static_cast<Body&&>(body));
 }
 
-// For the calls that begin afresh (maintenance jobs, printer queries): the
-// message of an earlier call is cleared first.
-template <class Body>
-int GuardedAfresh(int failureCode, Body&& body) noexcept {
-  return Guarded(failureCode, [&] {
-    ClearLastError();
-    return body();
-  });
-}
-
-// For the job starts, which begin afresh too: a failure half-way leaves the
-// job closed.
+// For the job starts: a failure half-way leaves the job closed.
 template <class Start>
-int GuardedJobStart(Start&& start) noexcept {
-  return Guarded(
-      VXCL_INTERNAL_FAILURE,
-      [&] {
-        ClearLastError();
-        return start();
-      },
-      [] { CloseFailedStart(TheJob()); });
+int GuardedJobStart(std::string_view call, Start&& start) noexcept {
+  return Guarded(call, VXCL_INTERNAL_FAILURE, static_cast<Start&&>(start),
+                 [] { CloseFailedStart(TheJob()); });
 }
 
 }  // namespace vxcl

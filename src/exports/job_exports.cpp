@@ -10,10 +10,10 @@ using namespace vxcl;
 
 namespace {
 
-int OpenGuarded(PrinterFamily family, const char* printerName, int darkness,
-                int speed, double labelWidth, double labelHeight,
+int OpenGuarded(const char* call, PrinterFamily family, const char* printerName,
+                int darkness, int speed, double labelWidth, double labelHeight,
                 double shift) {
-  return GuardedJobStart([&] {
+  return GuardedJobStart(call, [&] {
     return OpenLabelJob(TheJob(), CurrentPlatform(), family,
                         HostString(printerName), darkness, speed, labelWidth,
                         labelHeight, shift);
@@ -27,31 +27,31 @@ extern "C" {
 VXCL_API int VXCL_CALL PrnInit(const char* printerName, int darkness, int speed,
                                double labelWidth, double labelHeight,
                                double shift) {
-  return OpenGuarded(PrinterFamily::CL, printerName, darkness, speed,
+  return OpenGuarded("PrnInit", PrinterFamily::CL, printerName, darkness, speed,
                      labelWidth, labelHeight, shift);
 }
 
 VXCL_API int VXCL_CALL PrnInitESeries(const char* printerName, int darkness,
                                       int speed, double labelWidth,
                                       double labelHeight, double shift) {
-  return OpenGuarded(PrinterFamily::ESeries, printerName, darkness, speed,
-                     labelWidth, labelHeight, shift);
+  return OpenGuarded("PrnInitESeries", PrinterFamily::ESeries, printerName,
+                     darkness, speed, labelWidth, labelHeight, shift);
 }
 
 VXCL_API int VXCL_CALL PrnQty(int quantity) {
-  return Guarded(VXCL_INTERNAL_FAILURE,
+  return Guarded("PrnQty", VXCL_INTERNAL_FAILURE,
                  [&] { return SetQuantity(TheJob(), quantity); });
 }
 
 VXCL_API int VXCL_CALL PrnCutter(int cutCount, int eSeriesCount,
                                  int eSeriesFlag) {
-  return Guarded(VXCL_INTERNAL_FAILURE, [&] {
+  return Guarded("PrnCutter", VXCL_INTERNAL_FAILURE, [&] {
     return SetCutter(TheJob(), cutCount, eSeriesCount, eSeriesFlag);
   });
 }
 
 VXCL_API int VXCL_CALL PrnEnd(void) {
-  return Guarded(VXCL_INTERNAL_FAILURE,
+  return Guarded("PrnEnd", VXCL_INTERNAL_FAILURE,
                  [] { return EndJob(TheJob(), CurrentPlatform()); });
 }
 

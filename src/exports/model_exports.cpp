@@ -19,7 +19,7 @@ VXCL_API int VXCL_CALL PrnInitCX208(const char* printerName, int darkness,
                                     int cdSetting2, int cbSetting,
                                     double labelWidth, double labelHeight,
                                     double shift) {
-  return GuardedJobStart([&] {
+  return GuardedJobStart("PrnInitCX208", [&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
     return OpenCx208Job(TheJob(), CurrentPlatform(), HostString(printerName),
@@ -34,7 +34,7 @@ VXCL_API int VXCL_CALL PrnInitCT400(const char* printerName,
                                     int yeSetting, int igSetting, int poSetting,
                                     double labelWidth, double labelHeight,
                                     double shift) {
-  return GuardedJobStart([&] {
+  return GuardedJobStart("PrnInitCT400", [&] {
     const Ct400Settings settings{darknessLetter, darkness,  speed,
                                  phSetting,      pmSetting, yeSetting,
                                  igSetting,      poSetting};
@@ -48,10 +48,10 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char* printerName,
                                       int ciSetting, int ceSetting,
                                       int cdSetting1, int cdSetting2,
                                       int cbSetting) {
-  return GuardedAfresh(VXCL_INTERNAL_FAILURE, [&] {
+  return Guarded("PrnCXCalibrate", VXCL_INTERNAL_FAILURE, [&] {
     const CxSettings settings{cpSetting,  ciSetting,  ceSetting,
                               cdSetting1, cdSetting2, cbSetting};
-    if (Outcome refused = TheBatch().RefuseWhileOpen("PrnCXCalibrate");
+    if (Outcome refused = TheBatch().RefuseWhileOpen();
         refused.code != VXCL_OK)
       return refused;
     return SendCxCalibration(TheJob(), CurrentPlatform(),
@@ -67,13 +67,13 @@ VXCL_API int VXCL_CALL PrnCTDefault(const char* printerName, int setting1,
                                     int setting14, int setting15, int setting16,
                                     int setting17, int setting18, int setting19,
                                     int setting20, int setting21) {
-  return GuardedAfresh(VXCL_INTERNAL_FAILURE, [&] {
+  return Guarded("PrnCTDefault", VXCL_INTERNAL_FAILURE, [&] {
     const CtSettings settings{
         setting1,  setting2,  setting3,  setting4,  setting5,  setting6,
         setting7,  setting8,  setting9,  setting10, setting11, setting12,
         setting13, setting14, setting15, setting16, setting17, setting18,
         setting19, setting20, setting21};
-    if (Outcome refused = TheBatch().RefuseWhileOpen("PrnCTDefault");
+    if (Outcome refused = TheBatch().RefuseWhileOpen();
         refused.code != VXCL_OK)
       return refused;
     return SendCtDefaults(TheJob(), CurrentPlatform(), HostString(printerName),

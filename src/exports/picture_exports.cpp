@@ -11,7 +11,7 @@ extern "C" {
 VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
                                   double width, double height,
                                   const char* fileName) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnDrawBMP", [&] {
     return AddBmpPicture(TheJob(), rotation, x, y, width, height,
                          HostStringOrNull(fileName));
   });
@@ -20,7 +20,7 @@ VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
 VXCL_API int VXCL_CALL PrnDrawPCX(int rotation, double x, double y,
                                   double width, double height,
                                   const char* fileName) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnDrawPCX", [&] {
     return AddPcxPicture(TheJob(), rotation, x, y, width, height,
                          HostStringOrNull(fileName));
   });

@@ -11,8 +11,13 @@ using namespace vxcl;
 
 namespace {
 
+// Nullopt also when only the operating system's printers could not be
+// listed: a list without them would pass for a whole one.
 std::optional<std::vector<std::string>> ListPrinters() {
-  return CurrentPlatform().printers->PrinterNames();
+  PrinterSystem& printers = *CurrentPlatform().printers;
+  auto names = printers.PrinterNames();
+  if (!printers.ListingFailure().empty()) return std::nullopt;
+  return names;
 }
 
 }  // namespace
@@ -20,14 +25,14 @@ std::optional<std::vector<std::string>> ListPrinters() {
 extern "C" {
 
 VXCL_API int VXCL_CALL VxclPrinterCount(void) {
-  return Guarded(-1, [] {
+  return GuardedReading(-1, [] {
     auto names = ListPrinters();
     return names ? static_cast<int>(names->size()) : -1;
   });
 }
 
 VXCL_API int VXCL_CALL VxclPrinterName(int index, char* buffer, int capacity) {
-  return Guarded(-1, [&] {
+  return GuardedReading(-1, [&] {
     auto names = ListPrinters();
     if (!names || index < 0 || static_cast<std::size_t>(index) >= names->size())
       return -1;
@@ -39,18 +44,19 @@ VXCL_API int VXCL_CALL VxclPrinterName(int index, char* buffer, int capacity) {
 VXCL_API int VXCL_CALL VxclPrinterMetrics(const char* name, int* dotsPerMm,
                                           int* maxWidthDots,
                                           int* maxHeightDots) {
-  return GuardedAfresh(0, [&] {
+  return Guarded("VxclPrinterMetrics", 0, [&]() -> Outcome {
     // The job in progress is not touched.
     Expected<PrinterMetrics> printer =
         LookUpPrinter(*CurrentPlatform().printers, HostString(name));
     if (!printer) {
-      Answer(printer.Failure());
-      return 0;
+      printer.Failure().code = VXCL_NO_JOB;  // this call's "not found"
+      printer.Failure().message += "; nothing stored";
+      return std::move(printer.Failure());
     }
     if (dotsPerMm) *dotsPerMm = printer->dotsPerMm;
     if (maxWidthDots) *maxWidthDots = printer->maxWidthDots;
     if (maxHeightDots) *maxHeightDots = printer->maxHeightDots;
-    return 1;
+    return VXCL_OK;
   });
 }
 

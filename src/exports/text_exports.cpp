@@ -17,7 +17,7 @@ VXCL_API int VXCL_CALL PrnInternalFont(unsigned int direction, double x,
                                        double y, const char* fontCode,
                                        int hExpansion, int vExpansion,
                                        int pitch, const char* text) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnInternalFont", [&] {
     return AddInternalFontText(TheJob(), direction, x, y, HostString(fontCode),
                                hExpansion, vExpansion, pitch, HostString(text));
   });
@@ -27,7 +27,7 @@ VXCL_API int VXCL_CALL PrnVectorFont(unsigned int direction, double x, double y,
                                      char fontType, int hSize, int vSize,
                                      int variation, int pitch,
                                      const char* text) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnVectorFont", [&] {
     return AddVectorFontText(TheJob(), direction, x, y, fontType, hSize, vSize,
                              variation, pitch, HostString(text));
   });
@@ -38,7 +38,7 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
                                          unsigned int option, int hSize,
                                          int vSize, int pitch,
                                          const char* text) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnAGFARasterFont", [&] {
     return AddAgfaRasterFontText(TheJob(), direction, x, y, fontType, option,
                                  hSize, vSize, pitch, HostString(text));
   });
@@ -50,7 +50,7 @@ VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
                                        int weight, int italic, int underline,
                                        int strikeOut, int alignMode,
                                        double alignOffset, const char* text) {
-  return GuardedElement([&] {
+  return GuardedElement("PrnTrueTypeFont", [&] {
     return AddTrueTypeText(
         TheJob(), CurrentPlatform().fonts,
         {rotation, x, y, HostString(fontName), fontSize, charWidth, charHeight,

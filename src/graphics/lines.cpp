@@ -1,5 +1,6 @@
 #include "graphics/lines.h"
 
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/outcome.h"
@@ -11,25 +12,28 @@ namespace {
 // These elements take no rotation argument: they are always drawn unturned.
 constexpr int kUnturned = 0;
 
-int CheckedLineWidth(int width, CheckCode& code) {
+int CheckedLineWidth(std::string_view argument, int width, CheckCode& code) {
   if (width >= 1 && width <= 99) return width;
-  code.Fail(VXCL_LINE_WIDTH);
+  code.Fail(VXCL_LINE_WIDTH,
+            Replaced(argument, Number(width), "1 to 99 dots", "1 dot"));
   return 1;
 }
 
 }  // namespace
 
-VxclResult AddLine(JobState& job, double x, double y, unsigned direction,
-                   int lineWidth, double length) {
+Outcome AddLine(JobState& job, double x, double y, unsigned direction,
+                int lineWidth, double length) {
   if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);
   const int lengthDots = SizeDots(job, length);
   CheckCode code;
-  lineWidth = CheckedLineWidth(lineWidth, code);
+  lineWidth = CheckedLineWidth("LineWidth", lineWidth, code);
   if (direction >= 2) {
+    code.Fail(VXCL_LINE_DIRECTION,
+              Replaced("Direction", Number(static_cast<int>(direction)),
+                       "0 (horizontal) or 1 (vertical)", "0 (horizontal)"));
     direction = 0;
-    code.Fail(VXCL_LINE_DIRECTION);
   }
   const std::string command = std::string{ESC} + "FW" +
                               ZeroPadded(lineWidth, 2) + "HV"[direction] +
@@ -38,16 +42,16 @@ VxclResult AddLine(JobState& job, double x, double y, unsigned direction,
   return code.Result();
 }
 
-VxclResult AddBox(JobState& job, double x, double y, int lineWidth1,
-                  int lineWidth2, double boxWidth, double boxHeight) {
+Outcome AddBox(JobState& job, double x, double y, int lineWidth1,
+               int lineWidth2, double boxWidth, double boxHeight) {
   if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);
   const int widthDots = SizeDots(job, boxWidth);
   const int heightDots = SizeDots(job, boxHeight);
   CheckCode code;
-  lineWidth1 = CheckedLineWidth(lineWidth1, code);
-  lineWidth2 = CheckedLineWidth(lineWidth2, code);
+  lineWidth1 = CheckedLineWidth("LineWidth1", lineWidth1, code);
+  lineWidth2 = CheckedLineWidth("LineWidth2", lineWidth2, code);
   const std::string command =
       std::string{ESC} + "FW" + ZeroPadded(lineWidth1, 2) +
       ZeroPadded(lineWidth2, 2) + "H" + ZeroPadded(widthDots, 4) + "V" +
@@ -56,8 +60,8 @@ VxclResult AddBox(JobState& job, double x, double y, int lineWidth1,
   return code.Result();
 }
 
-VxclResult AddReversedArea(JobState& job, double x, double y, double width,
-                           double height) {
+Outcome AddReversedArea(JobState& job, double x, double y, double width,
+                        double height) {
   if (!job.open) return VXCL_NO_JOB;
   const int h = HorizontalDots(job, x);
   const int v = VerticalDots(job, y);

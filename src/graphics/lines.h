@@ -8,16 +8,16 @@
 namespace vxcl {
 
 // PrnDrawLine: 0, 1, 80 or 81.
-VxclResult AddLine(JobState& job, double x, double y, unsigned direction,
-                   int lineWidth, double length);
+Outcome AddLine(JobState& job, double x, double y, unsigned direction,
+                int lineWidth, double length);
 
 // PrnDrawBox: 0, 1 or 81.
-VxclResult AddBox(JobState& job, double x, double y, int lineWidth1,
-                  int lineWidth2, double boxWidth, double boxHeight);
+Outcome AddBox(JobState& job, double x, double y, int lineWidth1,
+               int lineWidth2, double boxWidth, double boxHeight);
 
 // PrnReverseImage: 0 or 1.
-VxclResult AddReversedArea(JobState& job, double x, double y, double width,
-                           double height);
+Outcome AddReversedArea(JobState& job, double x, double y, double width,
+                        double height);
 
 }  // namespace vxcl
 

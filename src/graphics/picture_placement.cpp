@@ -1,6 +1,7 @@
 #include "graphics/picture_placement.h"
 
 #include "graphics/picture_file.h"
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
@@ -34,7 +35,10 @@ Expected<OneBitBitmap> LoadOneBit(Format format, std::string_view path) {
     if (format == Format::Bmp) return ReduceToOneBit(BmpPicture(file.Bytes()));
     return ReduceToOneBit(PcxPicture(file.Bytes()));
   } catch (const PictureError& error) {
-    return Outcome(VXCL_PICTURE_UNREADABLE, error.what());
+    return Outcome(VXCL_PICTURE_UNREADABLE,
+                   "FileName " + QuotedName(path) +
+                       " is unreadable or unsupported (" + error.what() +
+                       "); nothing added");
   }
 }
 
@@ -44,15 +48,22 @@ void Pad(OneBitBitmap& picture) {
 
 Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   if (!job.open) return VXCL_NO_JOB;
-  if (!args.fileName) return VXCL_PICTURE_NAME_NULL;
+  if (!args.fileName)
+    return Outcome(VXCL_PICTURE_NAME_NULL,
+                   "FileName is a null pointer; nothing added");
   const std::string_view path = *args.fileName;
-  if (!PictureFileExists(path)) return VXCL_PICTURE_FILE_MISSING;
+  if (!PictureFileExists(path))
+    return Outcome(VXCL_PICTURE_FILE_MISSING,
+                   "FileName " + QuotedName(path) +
+                       ": no such file (or not a regular file); nothing "
+                       "added");
 
   CheckCode code;
   int rotation = args.rotation;
   if (rotation < 0 || (rotation > 3 && !TurnedByLibrary(rotation))) {
+    code.Fail(VXCL_DIRECTION, Replaced("Rotation", Number(rotation),
+                                       "0 to 3, 90, 180 or 270", "0"));
     rotation = 0;
-    code.Fail(VXCL_DIRECTION);
   }
   int v = VerticalDots(job, args.y);
   int h = HorizontalDots(job, args.x);
@@ -60,16 +71,28 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   const int heightDots = SizeDots(job, args.height);
   const bool scaled = args.width != 0.0 && args.height != 0.0;
   if (scaled) {
-    for (int side : {widthDots, heightDots}) {
-      if (side >= 1 && side <= kMaxPictureSide) continue;
-      return {VXCL_PICTURE_SIZE_NO_DOTS,
-              side < 1 ? "the picture size converts to no dots"
-                       : "the picture size converts to more than 32767 dots"};
+    const struct {
+      const char* argument;
+      double mm;
+      int dots;
+    } sides[] = {{"Width", args.width, widthDots},
+                 {"Height", args.height, heightDots}};
+    for (const auto& side : sides) {
+      if (side.dots >= 1 && side.dots <= kMaxPictureSide) continue;
+      code.Fail(VXCL_PICTURE_SIZE_NO_DOTS,
+                std::string(side.argument) + " " + Millimetres(side.mm) +
+                    " converts to " + Number(side.dots) +
+                    " dots, not 1 to 32767 (0 for both: the picture's own "
+                    "size); nothing added");
+      return code.Result();
     }
   }
 
   Expected<OneBitBitmap> loaded = LoadOneBit(format, path);
-  if (!loaded) return std::move(loaded.Failure());
+  if (!loaded) {
+    code.Fail(loaded.Failure().code, loaded.Failure().message);
+    return code.Result();
+  }
   OneBitBitmap picture = std::move(*loaded);
   if (scaled) picture = Stretch(picture, widthDots, heightDots);
 

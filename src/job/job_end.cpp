@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/label_batch.h"
 #include "job/raw_job.h"
@@ -9,26 +10,30 @@
 
 namespace vxcl {
 
-VxclResult SetQuantity(JobState& job, int quantity) {
+Outcome SetQuantity(JobState& job, int quantity) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
-  if (quantity < 0 || quantity > 999999 ||
-      (job.family == PrinterFamily::CX208 && quantity > 65535)) {
+  const bool cx208 = job.family == PrinterFamily::CX208;
+  if (quantity < 0 || quantity > 999999 || (cx208 && quantity > 65535)) {
+    code.Fail(
+        VXCL_QUANTITY,
+        Replaced("Quantity", Number(quantity),
+                 cx208 ? "0 to 65535 (a CX208 job)" : "0 to 999999", "1"));
     quantity = 1;
-    code.Fail(VXCL_QUANTITY);
   }
   job.quantityCommand = std::string{ESC, 'Q'} + Decimal(quantity);
   return code.Result();
 }
 
-VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
-                     int eSeriesFlag) {
+Outcome SetCutter(JobState& job, int cutCount, int eSeriesCount,
+                  int eSeriesFlag) {
   if (!job.open) return VXCL_NO_JOB;
   job.cutCommand.clear();
   CheckCode code;
   if (cutCount < 0 || cutCount > 9999) {
+    code.Fail(VXCL_CUT_COUNT, Replaced("CutCount", Number(cutCount),
+                                       "0 to 9999", "0 (no cut)"));
     cutCount = 0;
-    code.Fail(VXCL_CUT_COUNT);
   }
   if (cutCount > 0) {
     eSeriesCount = 0;  // a cut count overrides the e-series count unchecked
@@ -36,8 +41,9 @@ VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
   }
   if (job.family == PrinterFamily::ESeries) {
     if (eSeriesCount < 0 || eSeriesCount > 9999) {
+      code.Fail(VXCL_CUT_COUNT, Replaced("ESeriesCount", Number(eSeriesCount),
+                                         "0 to 9999", "0"));
       eSeriesCount = 0;
-      code.Fail(VXCL_CUT_COUNT);
     }
     if (eSeriesCount > 0)
       job.cutCommand = std::string{ESC, 'A'} + Decimal(eSeriesCount);
@@ -50,7 +56,9 @@ Outcome EndJob(JobState& job, const Platform& platform) {
   if (!job.open) return VXCL_NO_JOB;
   if (job.quantityCommand.empty()) {
     job.Reset();
-    return VXCL_QUANTITY;
+    return Outcome(VXCL_QUANTITY,
+                   "no quantity was set (PrnQty was not called); nothing "
+                   "sent, the job is closed");
   }
   const std::string end{ESC, 'Z', ETX};
   const LabelLayout label{job.dotsPerMm, job.maxWidthDots, job.labelWidthDots,
@@ -61,7 +69,7 @@ Outcome EndJob(JobState& job, const Platform& platform) {
     const std::size_t size = job.header.size() + job.body.size() +
                              job.cutCommand.size() +
                              job.quantityCommand.size() + end.size();
-    Outcome admitted = batch.Admit(job.printerName, size);
+    Outcome admitted = batch.Admit(job.destination, size);
     if (admitted.code != VXCL_OK) return admitted;
     batch.Append(
         {job.header, job.body, job.cutCommand, job.quantityCommand, end},
@@ -85,7 +93,7 @@ Outcome EndJob(JobState& job, const Platform& platform) {
     stream += job.cutCommand;
     stream += job.quantityCommand;
     stream += end;
-    printer = job.printerName;
+    printer = job.destination;
     document = job.printerName + " Job";
   }
   // The job is closed before the submission waits: host code run by that

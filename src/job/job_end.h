@@ -10,11 +10,11 @@ namespace vxcl {
 struct Platform;
 
 // PrnQty: 0, 1 or 5.
-VxclResult SetQuantity(JobState& job, int quantity);
+Outcome SetQuantity(JobState& job, int quantity);
 
 // PrnCutter: 0, 1 or 6.
-VxclResult SetCutter(JobState& job, int cutCount, int eSeriesCount,
-                     int eSeriesFlag);
+Outcome SetCutter(JobState& job, int cutCount, int eSeriesCount,
+                  int eSeriesFlag);
 
 // PrnEnd: joins header, body, cut and quantity, closes the job, then submits
 // the joined stream (so a job started by host code during the submission's

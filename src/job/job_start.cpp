@@ -1,5 +1,6 @@
 #include "job/job_start.h"
 
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/printer_lookup.h"
 #include "platform/platform.h"
@@ -12,17 +13,25 @@ Outcome BeginJobStart(JobState& job, const Platform& platform,
   // these first steps.
   if (++job.busyCount > 1) {
     job.busyCount = 1;
-    return VXCL_BUSY;
+    return Outcome(VXCL_BUSY,
+                   "another job start is in progress; no job opened");
   }
   job.Reset();
   job.printerName = printerName;
   Expected<PrinterMetrics> printer =
       LookUpPrinter(*platform.printers, job.printerName);
-  if (!printer) return std::move(printer.Failure());
+  if (!printer) {
+    printer.Failure().message += "; no job opened";
+    return std::move(printer.Failure());
+  }
+  job.destination = std::move(printer->installedName);
   job.dotsPerMm = printer->dotsPerMm;
   job.maxWidthDots = printer->maxWidthDots;
   job.maxHeightDots = printer->maxHeightDots;
-  if (job.dotsPerMm < 4) return VXCL_RESOLUTION_TOO_LOW;
+  if (job.dotsPerMm < 4)
+    return Outcome(
+        VXCL_RESOLUTION_TOO_LOW,
+        ResolutionTooLow(job.destination, job.dotsPerMm) + "; no job opened");
   return VXCL_OK;
 }
 
@@ -36,20 +45,38 @@ void CheckLabelSize(JobState& job, double widthMm, double heightMm,
   job.labelWidthDots = MmToDots(job.dotsPerMm, widthMm);
   job.labelHeightDots = MmToDots(job.dotsPerMm, heightMm);
   if (job.labelWidthDots < 0 || job.labelWidthDots > job.maxWidthDots) {
+    code.Fail(
+        VXCL_LABEL_WIDTH,
+        Replaced(
+            "LabelWidth",
+            Millimetres(widthMm) + " (" + Number(job.labelWidthDots) + " dots)",
+            Span(0, job.maxWidthDots) + " dots (the printer's widest line)",
+            Number(job.maxWidthDots) + " dots"));
     job.labelWidthDots = job.maxWidthDots;
-    code.Fail(VXCL_LABEL_WIDTH);
   }
   if (job.labelHeightDots < 0 || job.labelHeightDots > job.maxHeightDots) {
+    code.Fail(VXCL_LABEL_HEIGHT,
+              Replaced("LabelHeight",
+                       Millimetres(heightMm) + " (" +
+                           Number(job.labelHeightDots) + " dots)",
+                       Span(0, job.maxHeightDots) +
+                           " dots (the printer's longest label)",
+                       "200 dots"));
     job.labelHeightDots = 200;  // dots, whatever the resolution
-    code.Fail(VXCL_LABEL_HEIGHT);
   }
 }
 
 void CheckShift(JobState& job, double shiftMm, CheckCode& code) {
   job.shiftDots = MmToDots(job.dotsPerMm, shiftMm);
   if (job.shiftDots > job.maxWidthDots / 2) {
+    code.Fail(
+        VXCL_SHIFT,
+        Replaced("Shift",
+                 Millimetres(shiftMm) + " (" + Number(job.shiftDots) + " dots)",
+                 Number(job.maxWidthDots / 2) +
+                     " dots or less (half the printer's widest line)",
+                 "0"));
     job.shiftDots = 0;
-    code.Fail(VXCL_SHIFT);
   }
 }
 

@@ -16,6 +16,7 @@ struct JobState {
   int busyCount = 0;  // job starts in their first steps
   PrinterFamily family = PrinterFamily::CL;
   std::string printerName;  // as the host gave it
+  std::string destination;  // the installed printer it matched: jobs go there
   int dotsPerMm = 0;
   int maxWidthDots = 0;
   int maxHeightDots = 0;

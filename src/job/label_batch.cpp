@@ -71,8 +71,7 @@ void BatchBytes::Append(std::initializer_list<std::string_view> pieces) {
 Outcome LabelBatch::Begin() {
   if (open_)
     return {VXCL_BATCH_OPEN,
-            "VxclBeginBatch: a batch is already open with " +
-                std::to_string(jobs_) +
+            "a batch is already open with " + std::to_string(jobs_) +
                 " label jobs; it is kept as it is: end or cancel it before "
                 "beginning another"};
   Clear();
@@ -81,16 +80,13 @@ Outcome LabelBatch::Begin() {
 }
 
 Outcome LabelBatch::Cancel() {
-  if (!open_)
-    return {VXCL_NO_BATCH,
-            "VxclCancelBatch: no batch is open; nothing was dropped"};
+  if (!open_) return {VXCL_NO_BATCH, "no batch is open; nothing was dropped"};
   Clear();
   return VXCL_OK;
 }
 
 Outcome LabelBatch::End(const Platform& platform) {
-  if (!open_)
-    return {VXCL_NO_BATCH, "VxclEndBatch: no batch is open; nothing was sent"};
+  if (!open_) return {VXCL_NO_BATCH, "no batch is open; nothing was sent"};
   // The batch is closed before the submission waits: host code run by the
   // wait may print single jobs or begin the next batch.
   std::string printer = std::move(printer_);
@@ -107,13 +103,13 @@ Outcome LabelBatch::End(const Platform& platform) {
 Outcome LabelBatch::Admit(std::string_view printer, std::size_t size) {
   if (jobs_ > 0 && printer != printer_)
     return {VXCL_BATCH_PRINTER,
-            "PrnEnd: printer " + Quoted(printer) +
-                " is not the open batch's printer " + Quoted(printer_) +
+            "printer " + Quoted(printer) + " is not the open batch's printer " +
+                Quoted(printer_) +
                 "; the label job was not added to the batch and stays open: "
                 "end the batch, then call PrnEnd again"};
   if (size > limit_ || ByteCount() > limit_ - size)
     return {VXCL_BATCH_FULL,
-            "PrnEnd: the label job's " + std::to_string(size) +
+            "the label job's " + std::to_string(size) +
                 " bytes would take the batch's " + std::to_string(ByteCount()) +
                 " bytes past its limit of " + std::to_string(limit_) +
                 " bytes; the label job was not added and stays open: end "
@@ -139,11 +135,10 @@ void LabelBatch::Append(std::initializer_list<std::string_view> stream,
   ++jobs_;
 }
 
-Outcome LabelBatch::RefuseWhileOpen(std::string_view call) const {
+Outcome LabelBatch::RefuseWhileOpen() const {
   if (!open_) return VXCL_OK;
   return {VXCL_BATCH_OPEN,
-          std::string(call) + ": a batch is open with " +
-              std::to_string(jobs_) +
+          "a batch is open with " + std::to_string(jobs_) +
               " label jobs; a maintenance job is sent at once and would "
               "overtake them: nothing was sent, end or cancel the batch "
               "first"};

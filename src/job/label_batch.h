@@ -68,10 +68,10 @@ class LabelBatch {
   void Append(std::initializer_list<std::string_view> stream,
               const LabelLayout& label);
 
-  // For the jobs sent at once (`call` names the maintenance call): with a
+  // For the jobs sent at once (the maintenance calls): with a
   // batch open they would overtake its labels, so they are refused with
   // VXCL_BATCH_OPEN.
-  Outcome RefuseWhileOpen(std::string_view call) const;
+  Outcome RefuseWhileOpen() const;
 
   // Tests choose a smaller limit.
   void SetByteLimit(std::size_t limit) { limit_ = limit; }

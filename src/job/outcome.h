@@ -5,28 +5,13 @@
 #define VXCL_JOB_OUTCOME_H
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
 #include "vxclcmd.h"
 
 namespace vxcl {
-
-// Collects a call's checks: each failing check overwrites the code, so the
-// last one wins; no failure means success.
-class CheckCode {
- public:
-  void Fail(VxclResult code) {
-    code_ = code;
-    failed_ = true;
-  }
-  bool Failed() const { return failed_; }
-  VxclResult Result() const { return failed_ ? code_ : VXCL_OK; }
-
- private:
-  VxclResult code_ = VXCL_OK;
-  bool failed_ = false;
-};
 
 // A result code with the message that explains it (empty: none). Expected
 // failures travel as this value; exceptions are left to the unexpected.
@@ -36,6 +21,36 @@ struct Outcome {
 
   VxclResult code;
   std::string message;
+};
+
+// Collects a call's checks: each failing check overwrites the code, so the
+// last one wins, and adds its message, so the host reads every one of them;
+// no failure means success.
+class CheckCode {
+ public:
+  void Fail(VxclResult code, std::string_view message) {
+    code_ = code;
+    failed_ = true;
+    Note(message);
+  }
+  // A message that leaves the code as it is.
+  void Note(std::string_view message) {
+    if (message.empty()) return;
+    if (!messages_.empty()) messages_ += ". ";
+    messages_ += message;
+  }
+  bool Failed() const { return failed_; }
+  VxclResult Code() const { return failed_ ? code_ : VXCL_OK; }
+  Outcome Result() const { return Outcome(Code(), messages_); }
+  // The checks' code when one failed, else `otherwise`; with the messages.
+  Outcome ResultOr(VxclResult otherwise) const {
+    return Outcome(failed_ ? code_ : otherwise, messages_);
+  }
+
+ private:
+  VxclResult code_ = VXCL_OK;
+  bool failed_ = false;
+  std::string messages_;
 };
 
 // A value, or the outcome that explains why there is none.

@@ -13,7 +13,9 @@ namespace {
 char CheckedDarknessLetter(char letter, CheckCode& code) {
   const auto byte = static_cast<unsigned char>(letter);
   if (byte >= 'A' && byte <= 'F') return letter;
-  code.Fail(VXCL_CT400_DARKNESS_LETTER);
+  code.Fail(VXCL_CT400_DARKNESS_LETTER,
+            Replaced("DarknessLetter", QuotedByte(letter), "\"A\" to \"F\"",
+                     "\"A\""));
   return 'A';
 }
 
@@ -43,17 +45,21 @@ Outcome OpenCt400Job(JobState& job, const Platform& platform,
   header += CommandFrame("A3H+000V+0000");
   header += LabelSizeFrame(job.labelHeightDots);
 
-  const int pm = CheckedSetting(settings.pm, {0, 8, 1, VXCL_CX_CP_CT_PM}, code);
-  const int po =
-      CheckedSetting(settings.po, {-99, 99, 19, VXCL_CX_CB_CT_PO}, code);
+  const int pm = CheckedSetting("PmSetting", settings.pm,
+                                {0, 8, 1, VXCL_CX_CP_CT_PM}, code);
+  const int po = CheckedSetting("PoSetting", settings.po,
+                                {-99, 99, 19, VXCL_CX_CB_CT_PO}, code);
   header += CommandFrame("PO" + Decimal(PoMode(pm)) + (po < 0 ? "-" : "+") +
                          ZeroPadded(po < 0 ? -po : po, 2));
   header += CommandFrame("PM" + Decimal(pm));
-  const int ye = CheckedSetting(settings.ye, {0, 1, 0, VXCL_CT400_YE}, code);
+  const int ye =
+      CheckedSetting("YeSetting", settings.ye, {0, 1, 0, VXCL_CT400_YE}, code);
   header += CommandFrame("YE" + Decimal(ye));
-  const int ig = CheckedSetting(settings.ig, {0, 2, 0, VXCL_CX_CI_CT_IG}, code);
+  const int ig = CheckedSetting("IgSetting", settings.ig,
+                                {0, 2, 0, VXCL_CX_CI_CT_IG}, code);
   header += CommandFrame("IG" + Decimal(ig));
-  const int ph = CheckedSetting(settings.ph, {0, 1, 0, VXCL_CT400_PH}, code);
+  const int ph =
+      CheckedSetting("PhSetting", settings.ph, {0, 1, 0, VXCL_CT400_PH}, code);
   header += CommandFrame("PH" + Decimal(ph));
   header += LabelOpening();
   job.header = std::move(header);

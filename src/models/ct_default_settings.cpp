@@ -44,6 +44,7 @@ std::string CtSettingsRecord(const CtSettings& settings, CheckCode& code) {
   for (int i = 0; i < kCtSettingCount; ++i) {
     const CtField& field = kFields[i];
     const int value = CheckedSetting(
+        "Setting" + std::to_string(i + 1),
         settings[static_cast<std::size_t>(i)],
         {field.low, field.high, field.replacement, CtSettingCode(i + 1)}, code);
     if (field.bytes == 2) record += LowByte(value >> 8);

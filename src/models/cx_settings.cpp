@@ -7,12 +7,14 @@
 namespace vxcl {
 
 std::string CxSettingFrames(CxSettings s, CheckCode& code) {
-  s.cp = CheckedSetting(s.cp, {0, 1, 1, VXCL_CX_CP_CT_PM}, code);
-  s.ci = CheckedSetting(s.ci, {0, 2, 0, VXCL_CX_CI_CT_IG}, code);
-  s.ce = CheckedSetting(s.ce, {0, 1, 0, VXCL_CX_CE}, code);
-  s.cd1 = CheckedSetting(s.cd1, {0, 400, 200, VXCL_CX_CD1}, code);
-  s.cd2 = CheckedSetting(s.cd2, {0, 6000, 3300, VXCL_CX_CD2}, code);
-  s.cb = CheckedSetting(s.cb, {-98, 98, 19, VXCL_CX_CB_CT_PO}, code);
+  s.cp = CheckedSetting("CpSetting", s.cp, {0, 1, 1, VXCL_CX_CP_CT_PM}, code);
+  s.ci = CheckedSetting("CiSetting", s.ci, {0, 2, 0, VXCL_CX_CI_CT_IG}, code);
+  s.ce = CheckedSetting("CeSetting", s.ce, {0, 1, 0, VXCL_CX_CE}, code);
+  s.cd1 = CheckedSetting("CdSetting1", s.cd1, {0, 400, 200, VXCL_CX_CD1}, code);
+  s.cd2 =
+      CheckedSetting("CdSetting2", s.cd2, {0, 6000, 3300, VXCL_CX_CD2}, code);
+  s.cb =
+      CheckedSetting("CbSetting", s.cb, {-98, 98, 19, VXCL_CX_CB_CT_PO}, code);
   // The "CB" value carries its sign always, "+" for zero as well.
   const std::string cb =
       (s.cb < 0 ? "-" : "+") + Decimal(s.cb < 0 ? -s.cb : s.cb);

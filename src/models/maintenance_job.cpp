@@ -15,10 +15,12 @@ Outcome MaintenanceJob::LookUp(std::string_view printerName,
       LookUpPrinter(*platform_.printers, printerName_);
   if (!printer)
     return {VXCL_MAINTENANCE_PRINTER_NOT_FOUND,
-            std::move(printer.Failure().message)};
+            printer.Failure().message + "; nothing sent"};
   dotsPerMm_ = printer->dotsPerMm;
+  destination_ = std::move(printer->installedName);
   if (test == ResolutionTest::AtLeast4DotsPerMm && dotsPerMm_ < 4)
-    return VXCL_RESOLUTION_TOO_LOW;
+    return {VXCL_RESOLUTION_TOO_LOW,
+            ResolutionTooLow(destination_, dotsPerMm_) + "; nothing sent"};
   return VXCL_OK;
 }
 
@@ -28,7 +30,7 @@ Outcome MaintenanceJob::Submit(std::string_view stream,
   // The label job in progress is dropped before the submission waits, so a
   // job that host code starts during that wait survives this call.
   job_.Reset();
-  Outcome sent = SubmitRawJob(platform_, printerName_, document, stream);
+  Outcome sent = SubmitRawJob(platform_, destination_, document, stream);
   if (sent.code != VXCL_OK) return sent;
   return settings.Result();
 }

@@ -40,6 +40,7 @@ class MaintenanceJob {
   JobState& job_;
   const Platform& platform_;
   std::string printerName_;  // as the host gave it
+  std::string destination_;  // the installed printer it matched
   int dotsPerMm_ = 0;
 };
 

@@ -12,6 +12,13 @@ std::optional<std::vector<std::string>> LayeredPrinterSystem::PrinterNames() {
   return names;
 }
 
+std::string LayeredPrinterSystem::ListingFailure() const {
+  std::string first = first_.ListingFailure();
+  const std::string second = second_.ListingFailure();
+  if (!first.empty() && !second.empty()) first += "; ";
+  return first + second;
+}
+
 std::optional<std::string> LayeredPrinterSystem::DefaultPrinterName() {
   return second_.DefaultPrinterName();
 }

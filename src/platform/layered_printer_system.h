@@ -14,6 +14,7 @@ class LayeredPrinterSystem final : public PrinterSystem {
 
   // Fails only when both layers fail; a failing layer adds no names.
   std::optional<std::vector<std::string>> PrinterNames() override;
+  std::string ListingFailure() const override;
   // The second layer's default: the operating system's.
   std::optional<std::string> DefaultPrinterName() override;
   std::unique_ptr<Printer> Open(std::string_view name) override;

@@ -73,6 +73,10 @@ class PrinterSystem {
 
   // Installed printers in enumeration order; nullopt when enumeration fails.
   virtual std::optional<std::vector<std::string>> PrinterNames() = 0;
+  // Why the last PrinterNames() could not list this system's printers,
+  // naming the print system (its server) that could not be reached; empty
+  // when it could.
+  virtual std::string ListingFailure() const { return {}; }
   // The default printer: "" when there is none, nullopt when it cannot be
   // read.
   virtual std::optional<std::string> DefaultPrinterName() = 0;

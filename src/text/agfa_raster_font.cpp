@@ -9,17 +9,17 @@
 
 namespace vxcl {
 
-VxclResult AddAgfaRasterFontText(JobState& job, unsigned direction, double x,
-                                 double y, char fontType, unsigned option,
-                                 int hSize, int vSize, int pitch,
-                                 std::string_view text) {
+Outcome AddAgfaRasterFontText(JobState& job, unsigned direction, double x,
+                              double y, char fontType, unsigned option,
+                              int hSize, int vSize, int pitch,
+                              std::string_view text) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
   fontType = CheckedFontType(fontType, code);
-  option = CheckedRange(option, 0u, 1u, VXCL_FONT_OPTION, code);
-  hSize = CheckedRange(hSize, 16, 999, VXCL_H_SIZE, code);
-  vSize = CheckedRange(vSize, 16, 999, VXCL_V_SIZE, code);
+  option = CheckedRange("Option", option, 0u, 1u, VXCL_FONT_OPTION, code);
+  hSize = CheckedRange("HSize", hSize, 16, 999, VXCL_H_SIZE, code);
+  vSize = CheckedRange("VSize", vSize, 16, 999, VXCL_V_SIZE, code);
   pitch = CheckedPitch(pitch, code);
 
   // Unlike the vector font, the text follows the last comma directly.

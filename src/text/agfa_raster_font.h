@@ -11,10 +11,10 @@ namespace vxcl {
 
 // PrnAGFARasterFont: 0, 1, 7, 64, 65, 66, 69 or 70. Sizes are in printer
 // dots and written as given; the text goes to the printer as it is.
-VxclResult AddAgfaRasterFontText(JobState& job, unsigned direction, double x,
-                                 double y, char fontType, unsigned option,
-                                 int hSize, int vSize, int pitch,
-                                 std::string_view text);
+Outcome AddAgfaRasterFontText(JobState& job, unsigned direction, double x,
+                              double y, char fontType, unsigned option,
+                              int hSize, int vSize, int pitch,
+                              std::string_view text);
 
 }  // namespace vxcl
 

@@ -21,15 +21,16 @@ std::string ExpansionCommand(int hExpansion, int vExpansion) {
 
 }  // namespace
 
-VxclResult AddInternalFontText(JobState& job, unsigned direction, double x,
-                               double y, std::string_view fontCode,
-                               int hExpansion, int vExpansion, int pitch,
-                               std::string_view text) {
+Outcome AddInternalFontText(JobState& job, unsigned direction, double x,
+                            double y, std::string_view fontCode, int hExpansion,
+                            int vExpansion, int pitch, std::string_view text) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
-  hExpansion = CheckedRange(hExpansion, 1, 12, VXCL_H_EXPANSION, code);
-  vExpansion = CheckedRange(vExpansion, 1, 12, VXCL_V_EXPANSION, code);
+  hExpansion =
+      CheckedRange("HExpansion", hExpansion, 1, 12, VXCL_H_EXPANSION, code);
+  vExpansion =
+      CheckedRange("VExpansion", vExpansion, 1, 12, VXCL_V_EXPANSION, code);
   pitch = CheckedPitch(pitch, code);
 
   std::string command = ExpansionCommand(hExpansion, vExpansion);

@@ -11,10 +11,9 @@ namespace vxcl {
 
 // PrnInternalFont: 0, 1, 7, 66, 67 or 68. The font code and the text go to
 // the printer as they are.
-VxclResult AddInternalFontText(JobState& job, unsigned direction, double x,
-                               double y, std::string_view fontCode,
-                               int hExpansion, int vExpansion, int pitch,
-                               std::string_view text);
+Outcome AddInternalFontText(JobState& job, unsigned direction, double x,
+                            double y, std::string_view fontCode, int hExpansion,
+                            int vExpansion, int pitch, std::string_view text);
 
 }  // namespace vxcl
 

@@ -6,16 +6,17 @@ namespace vxcl {
 
 int CheckedFontDirection(unsigned direction, CheckCode& code) {
   return static_cast<int>(
-      CheckedRange(direction, 0u, 3u, VXCL_DIRECTION, code));
+      CheckedRange("Direction", direction, 0u, 3u, VXCL_DIRECTION, code));
 }
 
 int CheckedPitch(int pitch, CheckCode& code) {
-  return CheckedRange(pitch, 0, 99, VXCL_PITCH, code);
+  return CheckedRange("Pitch", pitch, 0, 99, VXCL_PITCH, code);
 }
 
 char CheckedFontType(char type, CheckCode& code) {
   if (type == 'A' || type == 'B') return type;
-  code.Fail(VXCL_FONT_TYPE);
+  code.Fail(VXCL_FONT_TYPE,
+            Replaced("FontType", QuotedByte(type), "\"A\" or \"B\"", "\"A\""));
   return 'A';
 }
 

@@ -6,18 +6,20 @@
 
 #include <string>
 
+#include "job/check_messages.h"
 #include "job/outcome.h"
 
 namespace vxcl {
 
 // A value within lowest..highest is kept. Any other is replaced by `lowest`,
 // which is the default of every printer-font field, and fails with
-// `failure`.
-template <class Number>
-Number CheckedRange(Number value, Number lowest, Number highest,
-                    VxclResult failure, CheckCode& code) {
+// `failure`. Unsigned arguments are shown as the host's int.
+template <class Value>
+Value CheckedRange(std::string_view argument, Value value, Value lowest,
+                   Value highest, VxclResult failure, CheckCode& code) {
   if (value >= lowest && value <= highest) return value;
-  code.Fail(failure);
+  code.Fail(failure, Replaced(argument, Number(static_cast<int>(value)),
+                              Span(lowest, highest), Number(lowest)));
   return lowest;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
@@ -145,8 +146,10 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
   int rotation = args.rotation;
   if (rotation < 0 ||
       (rotation > 3 && rotation != 90 && rotation != 180 && rotation != 270)) {
+    code.Fail(VXCL_DIRECTION,
+              Replaced("Rotation", Number(rotation), "0 to 3, 90, 180 or 270",
+                       "0 (unturned)"));
     rotation = 0;
-    code.Fail(VXCL_DIRECTION);
   }
   int quarters = 0;
   if (rotation >= 90) {
@@ -182,8 +185,13 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
     xDots = 0;
   }
   const long long keptWidth = width - cutLeft, keptHeight = height - cutTop;
-  if (keptWidth > kMaxTextSide || keptHeight > kMaxTextSide)
-    return {VXCL_INTERNAL_FAILURE, "the text is too large to draw"};
+  if (keptWidth > kMaxTextSide || keptHeight > kMaxTextSide) {
+    code.Fail(VXCL_INTERNAL_FAILURE,
+              "the text is too large to draw (" + Number(keptWidth) + " by " +
+                  Number(keptHeight) + " dots, at most " +
+                  Number(kMaxTextSide) + " a side); nothing added");
+    return code.Result();
+  }
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
 
@@ -205,12 +213,14 @@ Outcome AddTrueTypeText(JobState& job, FontRasterizer* fonts,
                         const TrueTypeTextArgs& args) {
   if (!job.open) return VXCL_NO_JOB;
   if (fonts == nullptr)
-    return {VXCL_INTERNAL_FAILURE, "no font system is available"};
+    return {VXCL_INTERNAL_FAILURE,
+            "no font system is available; nothing added"};
   // The font system's failures end here, with nothing appended.
   try {
     return DrawAndAppend(job, *fonts, args);
   } catch (const FontError& error) {
-    return {VXCL_INTERNAL_FAILURE, error.what()};
+    return {VXCL_INTERNAL_FAILURE, "FontName " + QuotedExcerpt(args.fontName) +
+                                       ": " + error.what() + "; nothing added"};
   }
 }
 

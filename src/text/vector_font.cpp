@@ -9,16 +9,16 @@
 
 namespace vxcl {
 
-VxclResult AddVectorFontText(JobState& job, unsigned direction, double x,
-                             double y, char fontType, int hSize, int vSize,
-                             int variation, int pitch, std::string_view text) {
+Outcome AddVectorFontText(JobState& job, unsigned direction, double x, double y,
+                          char fontType, int hSize, int vSize, int variation,
+                          int pitch, std::string_view text) {
   if (!job.open) return VXCL_NO_JOB;
   CheckCode code;
   const int turn = CheckedFontDirection(direction, code);
   fontType = CheckedFontType(fontType, code);
-  hSize = CheckedRange(hSize, 50, 999, VXCL_H_SIZE, code);
-  vSize = CheckedRange(vSize, 50, 999, VXCL_V_SIZE, code);
-  variation = CheckedRange(variation, 0, 9, VXCL_VARIATION, code);
+  hSize = CheckedRange("HSize", hSize, 50, 999, VXCL_H_SIZE, code);
+  vSize = CheckedRange("VSize", vSize, 50, 999, VXCL_V_SIZE, code);
+  variation = CheckedRange("Variation", variation, 0, 9, VXCL_VARIATION, code);
   pitch = CheckedPitch(pitch, code);
 
   // The font settings, then ESC "$=" ahead of the text.

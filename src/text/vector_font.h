@@ -11,9 +11,9 @@ namespace vxcl {
 
 // PrnVectorFont: 0, 1, 7, 64, 66, 69, 70 or 71. Sizes are in printer dots
 // and written as given; the text goes to the printer as it is.
-VxclResult AddVectorFontText(JobState& job, unsigned direction, double x,
-                             double y, char fontType, int hSize, int vSize,
-                             int variation, int pitch, std::string_view text);
+Outcome AddVectorFontText(JobState& job, unsigned direction, double x, double y,
+                          char fontType, int hSize, int vSize, int variation,
+                          int pitch, std::string_view text);
 
 }  // namespace vxcl
 

@@ -5,7 +5,8 @@
 #
 # A folder is the first part of a path under src/ (platform/cups belongs to
 # platform, preview/barcode to preview). A folder may include itself and
-# what its row below names; "include" is the public header vxclcmd.h.
+# what its row below names; "include" is the public header vxclcmd.h and
+# its list of result codes.
 #   cmake -DSOURCE_DIR=... -P this file
 cmake_minimum_required(VERSION 3.25)
 
@@ -39,7 +40,7 @@ foreach(source IN LISTS sources)
        REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" target "${line}")
-    if(target STREQUAL "vxclcmd.h")
+    if(target STREQUAL "vxclcmd.h" OR target STREQUAL "vxclcmd_results.def")
       set(to include)
     elseif(target MATCHES "^([^/]+)/")
       set(to ${CMAKE_MATCH_1})

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -174,7 +176,13 @@ TEST_F(CupsPrinting, RawQueueWithoutPpdIsRefusedWithAdvice) {
   int dotsPerMm = -1;
   EXPECT_EQ(VxclPrinterMetrics(kRawQueue, &dotsPerMm, nullptr, nullptr), 0);
   EXPECT_EQ(dotsPerMm, -1);
-  EXPECT_EQ(LastError(), message);
+  // The same reason, named after the call, with its own consequence.
+  const std::string reason = message.substr(message.find(':'));
+  EXPECT_EQ(
+      LastError(),
+      "VxclPrinterMetrics" +
+          reason.substr(0, reason.size() - std::strlen("; no job opened")) +
+          "; nothing stored");
 }
 
 TEST_F(CupsPrinting, LabelReachesThePrinterByteForByte) {
@@ -282,6 +290,35 @@ struct SchedulerAddress {
   ~SchedulerAddress() { cupsSetServer(nullptr); }  // back to CUPS_SERVER
 };
 
+// CUPS_SERVER pointing at a port where nothing listens: the printer list
+// cannot be read, and a lookup says which scheduler it could not reach.
+TEST_F(CupsPrinting, ClosedSchedulerPortGivesMinusOneAndNamesTheServer) {
+  const std::string saved = std::getenv("CUPS_SERVER");
+  setenv("CUPS_SERVER", "127.0.0.1:9", 1);
+  cupsSetServer(nullptr);
+  const int count = VxclPrinterCount();
+  const int start = PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0);
+  const std::string message = LastError();
+  setenv("CUPS_SERVER", saved.c_str(), 1);
+  cupsSetServer(nullptr);
+  EXPECT_EQ(count, -1);
+  EXPECT_EQ(start, 3);
+  EXPECT_EQ(message, std::string("PrnInit: printer \"") + kLabelQueue +
+                         "\" not found: the print system could not be "
+                         "reached (the CUPS scheduler at 127.0.0.1:9 could "
+                         "not be reached); no job opened");
+  EXPECT_GT(VxclPrinterCount(), 0);
+}
+
+TEST_F(CupsPrinting, NotFoundNamesTheQueueThatDiffersInLetterCase) {
+  EXPECT_EQ(PrnInit("sato_cl4nx", 3, 4, 100.0, 50.0, 0.0), 3);
+  EXPECT_EQ(LastError(),
+            "PrnInit: printer \"sato_cl4nx\" not found: no printer of that "
+            "name (letter case counts, surrounding blanks do not); "
+            "\"SATO_CL4NX\" differs only in letter case or surrounding "
+            "blanks; no job opened");
+}
+
 TEST_F(CupsPrinting, SchedulerDownGivesClearResultsAtOnce) {
   ASSERT_EQ(PrnInit(kLabelQueue, 3, 4, 100.0, 50.0, 0.0), 1);
   ASSERT_EQ(PrnQty(1), 1);
@@ -325,7 +362,8 @@ TEST_F(CupsPrinting, VxlabelListsEveryPrinterWithItsMetricsOrWhyNot) {
         "SATO_CL4NX/big: DotsPerMm 8, MaxWidthDots 832, MaxHeightDots 8000\n",
         "PPD_sato-4in-609dpi: DotsPerMm 24, MaxWidthDots 1920, "
         "MaxHeightDots 9600\n",
-        "RAW_QUEUE: unusable: CUPS queue \"RAW_QUEUE\": it reports no "
+        "RAW_QUEUE: unusable: VxclPrinterMetrics: printer \"RAW_QUEUE\" "
+        "cannot be used: CUPS queue \"RAW_QUEUE\": it reports no "
         "resolution"})
     EXPECT_NE(run.output.find(line), std::string::npos) << line << "\nin:\n"
                                                         << run.output;

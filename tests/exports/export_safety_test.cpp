@@ -18,7 +18,7 @@ TEST_F(ExportTest, NullStringsAreEmptyStrings) {
   EXPECT_EQ(VxclVirtualJobCount(nullptr), -1);
   EXPECT_EQ(VxclVirtualJob(nullptr, 0, nullptr, 0), -1);
   EXPECT_EQ(VxclVirtualJobName(nullptr, 0, nullptr, 0), -1);
-  EXPECT_EQ(VxclLastError(nullptr, 0), 0);
+  EXPECT_GT(VxclLastError(nullptr, 0), 0);  // why nothing was removed
 }
 
 TEST_F(ExportTest, VirtualPrinterRegistry) {

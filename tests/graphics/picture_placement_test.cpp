@@ -233,7 +233,7 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
     double width, height;
     const char* file;
     int code;
-    const char* message;  // nullptr: not checked
+    const char* message;  // in the message; nullptr: not checked
   } cases[] = {
       {&PrnDrawBMP, 0, 0, 0, nullptr, 48, nullptr},
       {&PrnDrawPCX, 45, 0, 0, nullptr, 48, nullptr},
@@ -246,11 +246,11 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
       {&PrnDrawPCX, 0, 0, 0, two.c_str(), 50, "PCX: wrong pixel format"},
       {&PrnDrawBMP, 0, 0, 0, pcx.c_str(), 50, "Not a BMP file."},
       {&PrnDrawBMP, 0, 0.01, 5.0, bmp.c_str(), 51,
-       "the picture size converts to no dots"},
+       "Width 0.01 mm converts to 0 dots"},
       {&PrnDrawPCX, 4, 5.0, -1.0, pcx.c_str(), 51,
-       "the picture size converts to no dots"},
+       "Height -1 mm converts to -7 dots"},
       {&PrnDrawPCX, 0, 5000.0, 5.0, pcx.c_str(), 51,
-       "the picture size converts to more than 32767 dots"},
+       "Width 5000 mm converts to 40000 dots"},
       // The size is checked before the file is read.
       {&PrnDrawBMP, 0, 0.01, 5.0, text.c_str(), 51, nullptr},
   };
@@ -260,7 +260,7 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
     EXPECT_EQ(c.draw(c.rotation, 0.0, 0.0, c.width, c.height, c.file), c.code)
         << (c.file ? c.file : "null");
     if (c.message) {
-      EXPECT_EQ(LastError(), c.message) << c.code;
+      EXPECT_NE(LastError().find(c.message), std::string::npos) << LastError();
     }
     EXPECT_EQ(PrintedElements(), alone) << c.code;
   }

@@ -78,7 +78,9 @@ TEST_F(LookupTest, AMissingDeviceContextIsTheLookupError) {
     p.queryFailsAt = failing;
     auto printer = LookUpPrinter(local.printers, "P");
     ASSERT_FALSE(printer) << "query " << failing;
-    EXPECT_EQ(printer.Failure().message, "Printer selected is not valid.....");
+    EXPECT_EQ(printer.Failure().message,
+              "printer \"P\" cannot report its resolution and printable area "
+              "(Printer selected is not valid.....)");
     EXPECT_EQ(p.closed, p.opened);
   }
 }
@@ -86,10 +88,13 @@ TEST_F(LookupTest, AMissingDeviceContextIsTheLookupError) {
 TEST_F(LookupTest, JobStartAnswersALookupErrorWith3AndTheMessage) {
   fake.printers.Add("P").queryFailsAt = 1;
   EXPECT_EQ(PrnInit("P", 3, 4, 100.0, 50.0, 0.0), 3);
+  char message[160];
+  VxclLastError(message, sizeof message);
+  EXPECT_STREQ(message,
+               "PrnInit: printer \"P\" cannot report its resolution and "
+               "printable area (Printer selected is not valid.....); no job "
+               "opened");
   EXPECT_EQ(PrnQty(1), 0) << "no job is open";
-  char message[64];
-  EXPECT_EQ(VxclLastError(message, sizeof message), 34);
-  EXPECT_STREQ(message, "Printer selected is not valid.....");
   // The next job start clears the message.
   fake.printers.Add("Q");
   EXPECT_EQ(PrnInit("Q", 3, 4, 100.0, 50.0, 0.0), 1);
@@ -103,10 +108,10 @@ TEST_F(LookupTest, AnExceptionInsideAJobStartNeverEscapes) {
   fake.printers.throwBadAlloc = true;
   EXPECT_EQ(PrnInit("P", 3, 4, 100.0, 50.0, 0.0), VXCL_INTERNAL_FAILURE);
   EXPECT_EQ(PrnInitESeries("P", 3, 4, 100.0, 50.0, 0.0), VXCL_INTERNAL_FAILURE);
-  EXPECT_EQ(PrnQty(1), 0) << "no job is open";
   char message[64];
   VxclLastError(message, sizeof message);
-  EXPECT_STREQ(message, "out of memory");
+  EXPECT_STREQ(message, "PrnInitESeries: out of memory");
+  EXPECT_EQ(PrnQty(1), 0) << "no job is open";
   fake.printers.throwBadAlloc = false;
   EXPECT_EQ(PrnInit("P", 3, 4, 100.0, 50.0, 0.0), 1);
 }

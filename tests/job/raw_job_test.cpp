@@ -173,10 +173,10 @@ TEST_F(RawJobTest, PrnEndReturnsTheSubmissionCodeAndClosesTheJob) {
   PrnQty(1);
   p.endPage = false;
   EXPECT_EQ(PrnEnd(), 149);
-  EXPECT_EQ(PrnQty(1), 0) << "the job is closed";
   char message[128];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "列印 \"P Job\" 文件發生錯誤.");
+  EXPECT_EQ(PrnQty(1), 0) << "the job is closed";
   // The next job goes through.
   p.endPage = true;
   p.written.clear();
@@ -192,10 +192,10 @@ TEST_F(RawJobTest, PrnEndWhenThePrinterVanished) {
   PrnQty(1);
   p.canOpen = false;
   EXPECT_EQ(PrnEnd(), 145);
-  EXPECT_EQ(PrnQty(1), 0) << "the job is closed";
   char message[128];
   VxclLastError(message, sizeof message);
   EXPECT_STREQ(message, "所選擇的 \"P\" 印表機無法使用.");
+  EXPECT_EQ(PrnQty(1), 0) << "the job is closed";
 }
 
 TEST_F(RawJobTest, HostEventsDuringTheSettleWaitRunHostCode) {

@@ -102,7 +102,7 @@ TEST_F(CtDefaultTest, EverySettingOutOfRangeHasItsOwnCode) {
     CheckCode code;
     EXPECT_EQ(Show(CtSettingsRecord(settings, code)), Show(kDefaultRecord))
         << "setting " << i + 1;
-    EXPECT_EQ(code.Result(), 256 + i);
+    EXPECT_EQ(code.Code(), 256 + i);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/virtual_printers.h"
 #include "support/fake_platform.h"
@@ -67,11 +68,15 @@ TEST_F(MaintenanceJobTest, SpoolerCodeTakesPrecedenceOverSettingCodes) {
 }
 
 TEST_F(MaintenanceJobTest, LookupErrorGivesZeroWithTheMessage) {
-  for (int (*send)(const char*) : {&Calibrate, &SendDefaults}) {
+  for (auto [send, call] : {std::pair{&Calibrate, "PrnCXCalibrate"},
+                            std::pair{&SendDefaults, "PrnCTDefault"}}) {
     FakePlatform fake;
     fake.printers.Add("FP").queryFailsAt = 0;
     EXPECT_EQ(send("FP"), 0);
-    EXPECT_EQ(LastError(), "Printer selected is not valid.....");
+    EXPECT_EQ(LastError(), std::string(call) +
+                               ": printer \"FP\" cannot report its "
+                               "resolution and printable area (Printer "
+                               "selected is not valid.....); nothing sent");
     EXPECT_TRUE(fake.printers.printers.front().steps.empty());
   }
 }
@@ -111,7 +116,7 @@ TEST_F(MaintenanceJobTest, FailureBeforeSubmissionKeepsTheOpenJob) {
   ASSERT_EQ(PrnInit("FP", 3, 4, 100.0, 50.0, 0.0), 1);
   fake.printers.throwBadAlloc = true;
   EXPECT_EQ(Calibrate("Other"), 31);
-  EXPECT_EQ(LastError(), "out of memory");
+  EXPECT_EQ(LastError(), "PrnCXCalibrate: out of memory");
   fake.printers.throwBadAlloc = false;
   EXPECT_EQ(PrnQty(1), 1);
   EXPECT_EQ(PrnEnd(), 1);

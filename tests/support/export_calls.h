@@ -48,6 +48,7 @@ namespace vxcl::test {
   X(VxclVirtualJob)             \
   X(VxclVirtualJobName)         \
   X(VxclLastError)              \
+  X(VxclVersion)                \
   X(VxclVirtualJobPreview)      \
   X(VxclPreviewStream)          \
   X(VxclPreviewWarnings)        \

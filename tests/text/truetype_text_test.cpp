@@ -504,9 +504,11 @@ TEST_F(TrueTypeTextTest, TooLargeOrWithoutFontsNothingIsAdded) {
   fonts.drawnTexts.clear();
   const std::string text(3277, 'x');  // 32770 dots wide
   EXPECT_EQ(Call({.text = text}), VXCL_INTERNAL_FAILURE);
-  char message[64] = {};
+  char message[160] = {};
   VxclLastError(message, sizeof message);
-  EXPECT_STREQ(message, "the text is too large to draw");
+  EXPECT_STREQ(message,
+               "PrnTrueTypeFont: the text is too large to draw (32770 by 20 "
+               "dots, at most 32767 a side); nothing added");
   // Turned, the same text is too tall.
   EXPECT_EQ(Call({.rotation = 90, .y = 5000.0, .text = text}),
             VXCL_INTERNAL_FAILURE);

@@ -8,6 +8,7 @@
 
 #include "support/bytes.h"
 #include "support/scratch_dir.h"
+#include "vxclcmd.h"
 
 namespace vxcl::test {
 namespace {
@@ -49,9 +50,9 @@ TEST(VxlabelTest, RefusalsMakeTheExitCodeNonZero) {
   const VxlabelRun run = RunVxlabel(
       {"run", dir.Write("s.vxl", "PrnInit \"P\" 1 2 50 20 0\nPrnEnd\n")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find(
-                "line 2: PrnEnd -> 5 (no quantity was set; nothing sent"),
-            std::string::npos)
+  EXPECT_NE(
+      run.output.find("line 2: PrnEnd -> 5 (no quantity was set; nothing sent"),
+      std::string::npos)
       << run.output;
   const VxlabelRun warned = RunVxlabel(
       {"run",
@@ -86,6 +87,15 @@ TEST(VxlabelTest, DumpShowsAStream) {
       {"dump", dir.Write("job.prn", B("<STX><ESC>A<ESC><NUL>5<ESC>Z<ETX>"))});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.output, "<STX>\n<ESC>A\n<ESC><NUL>5\n<ESC>Z\n<ETX>\n");
+}
+
+TEST(VxlabelTest, VersionNamesTheToolsAndTheLibrarys) {
+  const VxlabelRun run = RunVxlabel({"--version"});
+  EXPECT_EQ(run.exitCode, 0);
+  const std::string version = std::to_string(VXCL_VERSION_MAJOR) + "." +
+                              std::to_string(VXCL_VERSION_MINOR) + "." +
+                              std::to_string(VXCL_VERSION_PATCH);
+  EXPECT_EQ(run.output, "vxlabel " + version + "\nlibrary " + version + "\n");
 }
 
 }  // namespace

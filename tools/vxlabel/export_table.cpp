@@ -178,6 +178,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(VxclCancelBatch),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
+      // The library's version, for scripts that note it.
+      VXL_ROW(VxclVersion),
   };
   return table;
 }

@@ -12,6 +12,7 @@
 #include "printers_command.h"
 #include "result_codes.h"
 #include "run_command.h"
+#include "vxclcmd.h"
 
 namespace {
 
@@ -28,11 +29,27 @@ int Dump(const std::string& path) {
   return 0;
 }
 
+// "MAJOR.MINOR.PATCH" of a version number.
+std::string VersionText(int number) {
+  return std::to_string(number / 1000000) + "." +
+         std::to_string(number / 1000 % 1000) + "." +
+         std::to_string(number % 1000);
+}
+
+// The tool's version (the header it was built with) and the loaded
+// library's, which differ when another library is found at run time.
+std::string Versions() {
+  return "vxlabel " + VersionText(VXCL_VERSION_NUMBER) + "\nlibrary " +
+         VersionText(VxclVersion());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"vxlabel: print labels on SATO printers from scripts"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", Versions,
+                       "Show the tool's and the loaded library's versions");
 
   vxlabel::RunOptions run;
   std::string virtualSpec;

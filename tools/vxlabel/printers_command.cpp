@@ -34,9 +34,7 @@ int ListPrinters(std::ostream& out, std::ostream& err) {
     err << "cannot list the printers (is the print scheduler running?)\n";
     return 1;
   }
-  if (count == 0)
-    out << "no printers (none installed, or the print scheduler cannot be "
-           "reached)\n";
+  if (count == 0) out << "no printers installed\n";
   for (int i = 0; i < count; ++i) {
     const std::string name = PrinterName(i);
     int dotsPerMm = 0, maxWidthDots = 0, maxHeightDots = 0;

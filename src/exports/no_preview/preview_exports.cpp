@@ -1,5 +1,6 @@
 // The label preview's calls in a build without the preview (Windows, where
 // libpng and libzint are not built): each answers so, and nothing is drawn.
+#include "exports/export_guard.h"
 #include "exports/host_values.h"
 #include "vxclcmd.h"
 
@@ -8,12 +9,14 @@ using namespace vxcl;
 extern "C" {
 
 VXCL_API int VXCL_CALL VxclVirtualJobPreview(const char*, int, const char*) {
-  return VXCL_PREVIEW_UNAVAILABLE;
+  return Guarded("VxclVirtualJobPreview", VXCL_PREVIEW_UNAVAILABLE,
+                 [] { return VXCL_PREVIEW_UNAVAILABLE; });
 }
 
 VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char*, int, int, double,
                                          double, double, const char*) {
-  return VXCL_PREVIEW_UNAVAILABLE;
+  return Guarded("VxclPreviewStream", VXCL_PREVIEW_UNAVAILABLE,
+                 [] { return VXCL_PREVIEW_UNAVAILABLE; });
 }
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {

@@ -4,6 +4,7 @@
 
 #include "exports/export_guard.h"
 #include "exports/host_values.h"
+#include "job/check_messages.h"
 #include "job/commands.h"
 #include "job/printer_lookup.h"
 #include "platform/platform.h"
@@ -16,6 +17,8 @@ using namespace vxcl;
 using namespace vxcl::preview;
 
 namespace {
+
+constexpr const char* kNoPath = "PngPath is null or empty; nothing drawn";
 
 // The warnings of the last preview, one a line, for VxclPreviewWarnings.
 std::string& LastWarnings() {
@@ -36,9 +39,10 @@ Outcome DrawAndWrite(std::string_view stream, const PreviewMetrics& metrics,
     WriteFile(std::string(pngPath),
               EncodePng(preview.labels, metrics.dotsPerMm));
   } catch (const PreviewSizeError& error) {
-    return {VXCL_PREVIEW_SIZE, error.what()};
+    return {VXCL_PREVIEW_SIZE, std::string(error.what()) + "; nothing drawn"};
   } catch (const PreviewWriteError& error) {
-    return {VXCL_PREVIEW_WRITE, error.what()};
+    return {VXCL_PREVIEW_WRITE, "PngPath " + QuotedName(pngPath) + ": " +
+                                    error.what() + "; nothing written"};
   }
   return VXCL_OK;
 }
@@ -73,14 +77,19 @@ extern "C" {
 
 VXCL_API int VXCL_CALL VxclVirtualJobPreview(const char* name, int index,
                                              const char* pngPath) {
-  return Guarded(VXCL_INTERNAL_FAILURE, [&]() -> Outcome {
-    const std::string_view printer = HostString(name);
-    const auto job = VirtualPrinters().Job(printer, index);
-    if (!job) return VXCL_NO_JOB;
-    const std::string_view path = HostString(pngPath);
-    if (path.empty()) return VXCL_PREVIEW_PATH;
-    return DrawAndWrite(job->bytes, JobMetrics(printer, *job), path);
-  });
+  return Guarded(
+      "VxclVirtualJobPreview", VXCL_INTERNAL_FAILURE, [&]() -> Outcome {
+        const std::string_view printer = HostString(name);
+        const auto job = VirtualPrinters().Job(printer, index);
+        if (!job)
+          return Outcome(VXCL_NO_JOB, "virtual printer " + QuotedName(printer) +
+                                          " has no job " + Number(index) +
+                                          " (or there is no such printer); "
+                                          "nothing drawn");
+        const std::string_view path = HostString(pngPath);
+        if (path.empty()) return Outcome(VXCL_PREVIEW_PATH, kNoPath);
+        return DrawAndWrite(job->bytes, JobMetrics(printer, *job), path);
+      });
 }
 
 VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char* stream,
@@ -89,20 +98,33 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char* stream,
                                          double labelWidthMm,
                                          double labelLengthMm,
                                          const char* pngPath) {
-  return Guarded(VXCL_INTERNAL_FAILURE, [&]() -> Outcome {
+  return Guarded("VxclPreviewStream", VXCL_INTERNAL_FAILURE, [&]() -> Outcome {
     const std::string_view path = HostString(pngPath);
-    if (path.empty()) return VXCL_PREVIEW_PATH;
+    if (path.empty()) return Outcome(VXCL_PREVIEW_PATH, kNoPath);
     PreviewMetrics metrics;
     // Resolution and sizes become dots as for a printer the library finds.
     metrics.dotsPerMm = static_cast<int>(dotsPerInch / 25.4L + 0.5L);
-    if (dotsPerInch < 1 || metrics.dotsPerMm < 1) return VXCL_PREVIEW_SIZE;
+    if (dotsPerInch < 1 || metrics.dotsPerMm < 1)
+      return Outcome(VXCL_PREVIEW_SIZE,
+                     "DotsPerInch " + Number(dotsPerInch) +
+                         " is not 13 or more (1 dot per mm); nothing drawn");
     metrics.headWidthDots = MmToDots(metrics.dotsPerMm, headWidthMm);
     metrics.labelWidthDots = MmToDots(metrics.dotsPerMm, labelWidthMm);
     metrics.labelLengthDots = MmToDots(metrics.dotsPerMm, labelLengthMm);
-    if (metrics.headWidthDots < 1 || metrics.labelWidthDots < 0 ||
-        metrics.labelLengthDots < 0 ||
+    if (metrics.headWidthDots < 1)
+      return Outcome(VXCL_PREVIEW_SIZE,
+                     "HeadWidthMm " + Millimetres(headWidthMm) +
+                         " is less than a dot; nothing drawn");
+    if (metrics.labelWidthDots < 0 ||
         metrics.labelWidthDots > metrics.headWidthDots)
-      return VXCL_PREVIEW_SIZE;
+      return Outcome(VXCL_PREVIEW_SIZE,
+                     "LabelWidthMm " + Millimetres(labelWidthMm) +
+                         " is not 0 to HeadWidthMm " +
+                         Millimetres(headWidthMm) + "; nothing drawn");
+    if (metrics.labelLengthDots < 0)
+      return Outcome(VXCL_PREVIEW_SIZE, "LabelLengthMm " +
+                                            Millimetres(labelLengthMm) +
+                                            " is negative; nothing drawn");
     return DrawAndWrite(HostBytes(stream, length), metrics, path);
   });
 }

@@ -8,15 +8,34 @@ namespace vxcl {
 
 namespace cups {
 
+namespace {
+
+// The scheduler libcups talks to, for messages: its socket or host and port.
+std::string SchedulerName() {
+  const std::string server = cupsServer();
+  if (!server.empty() && server.front() == '/')
+    return "the CUPS scheduler at " + server;
+  return "the CUPS scheduler at " + server + ":" + std::to_string(ippPort());
+}
+
+}  // namespace
+
 std::optional<std::vector<std::string>> CupsPrinterSystem::PrinterNames() {
+  listingFailure_.clear();
   Connection http = ConnectToScheduler();
-  if (!http) return std::nullopt;
+  if (!http) {
+    listingFailure_ = SchedulerName() + " could not be reached";
+    return std::nullopt;
+  }
   cups_dest_t* dests = nullptr;
   const int count = cupsGetDests2(http.get(), &dests);
   // A scheduler without queues answers "not found".
   if (count == 0 && LastRequestFailed() &&
-      cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND)
+      cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+    listingFailure_ = SchedulerName() + " did not list its printers (" +
+                      cupsLastErrorString() + ")";
     return std::nullopt;
+  }
   std::vector<std::string> names;
   try {
     names.reserve(static_cast<std::size_t>(count));

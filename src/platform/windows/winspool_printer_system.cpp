@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "platform/host_text.h"
 
@@ -160,6 +161,7 @@ class WinspoolPrinter final : public Printer {
 }  // namespace
 
 std::optional<std::vector<std::string>> WinspoolPrinterSystem::PrinterNames() {
+  listingFailure_.clear();
   DWORD needed = 0;
   DWORD returned = 0;
   EnumPrintersA(kLocalAndConnections, nullptr, 4, nullptr, 0, &needed,
@@ -167,8 +169,13 @@ std::optional<std::vector<std::string>> WinspoolPrinterSystem::PrinterNames() {
   if (needed == 0) return std::vector<std::string>{};
   auto buffer = ZeroedBuffer(needed);
   if (!EnumPrintersA(kLocalAndConnections, nullptr, 4, buffer.get(), needed,
-                     &needed, &returned))
+                     &needed, &returned)) {
+    listingFailure_ =
+        "the Windows print spooler could not list its printers "
+        "(error " +
+        std::to_string(GetLastError()) + ")";
     return std::nullopt;
+  }
   const auto* records = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.get());
   std::vector<std::string> names;
   names.reserve(returned);

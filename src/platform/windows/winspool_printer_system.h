@@ -3,6 +3,8 @@
 #ifndef VXCL_PLATFORM_WINDOWS_WINSPOOL_PRINTER_SYSTEM_H
 #define VXCL_PLATFORM_WINDOWS_WINSPOOL_PRINTER_SYSTEM_H
 
+#include <string>
+
 #include "platform/printer_system.h"
 
 namespace vxcl {
@@ -11,11 +13,15 @@ class WinspoolPrinterSystem final : public PrinterSystem {
  public:
   // Local printers and printer connections (EnumPrintersA, level 4).
   std::optional<std::vector<std::string>> PrinterNames() override;
+  std::string ListingFailure() const override { return listingFailure_; }
   // EnumPrintersA with PRINTER_ENUM_DEFAULT (level 5); where that lists
   // nothing, as on the NT family, GetDefaultPrinterA.
   std::optional<std::string> DefaultPrinterName() override;
   // OpenPrinterA with no defaults.
   std::unique_ptr<Printer> Open(std::string_view name) override;
+
+ private:
+  std::string listingFailure_;
 };
 
 }  // namespace vxcl
