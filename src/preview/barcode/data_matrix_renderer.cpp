@@ -98,6 +98,9 @@ void DrawDataMatrix(const ElementContext& context,
     const int rows = settings.rows > 0 ? settings.rows : side;
     context.Warn("Data Matrix ECC " + std::to_string(settings.ecc) +
                  " cannot be drawn: a placeholder of its size");
+    context.Find(FindingKind::DataMatrixEcc,
+                 "Data Matrix at ECC " + std::to_string(settings.ecc) +
+                     ": many scanners read only ECC 200");
     DrawHatchedBox(context.placement, context.fonts,
                    {0, 0, static_cast<long long>(columns) * settings.cellWidth,
                     static_cast<long long>(rows) * settings.cellHeight},
