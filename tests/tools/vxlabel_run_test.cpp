@@ -80,8 +80,9 @@ TEST(VxlabelTest, ScriptErrorsStopWithTheLineAndColumn) {
       {"  PrnQty 12x\n", "bad.vxl:1:10: not a number"},
       // Near names are suggested, letter case aside.
       {"PrnDrawLin 1 2 0 1 5\n",
-       "unknown function PrnDrawLin; did you mean PrnDrawLine?"},
-      {"prnqty 1\n", "did you mean PrnQty?"},
+       "bad.vxl:1:1: unknown function PrnDrawLin; did you mean PrnDrawLine?"},
+      {"prnqty 1\n",
+       "bad.vxl:1:1: unknown function prnqty; did you mean PrnQty?"},
   };
   for (const auto& c : cases) {
     const std::string script = dir.Write("bad.vxl", c.script);
