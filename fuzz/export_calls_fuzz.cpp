@@ -192,6 +192,19 @@ int CallExport<&VxclPreviewStream>(FuzzArguments& arguments) {
                            labelWidthMm, labelLengthMm, ScratchPicture());
 }
 
+// The fields go to a record of the full size, whatever count is asked for.
+template <>
+int CallExport<&VxclPreviewFinding>(FuzzArguments& arguments) {
+  static int fields[VXCL_FINDING_FIELDS];
+  const int index = arguments.Get<int>(0);
+  const bool withFields = arguments.Get<int>(1) % 2 == 0;
+  const int fieldCount = arguments.Get<int>(2);
+  char* message = arguments.Get<char*>(3);
+  const int capacity = arguments.Get<int>(4);
+  return VxclPreviewFinding(index, withFields ? fields : nullptr, fieldCount,
+                            message, capacity);
+}
+
 constexpr Call kCalls[] = {
 #define VXCL_CALL_ENTRY(fn) &CallExport<&fn>,
     VXCL_FOR_EACH_EXPORT(VXCL_CALL_ENTRY)

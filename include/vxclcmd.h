@@ -407,8 +407,8 @@ VXCL_API int VXCL_CALL VxclVersion(void);
  * installed fonts of the same cell sizes; barcodes are drawn to be read by
  * scanners.
  * Commands the preview does not know are skipped with a warning. The
- * preview is part of the Linux library; on Windows the three calls return
- * VXCL_PREVIEW_UNAVAILABLE. */
+ * preview is part of the Linux library; on Windows the two drawing calls
+ * return VXCL_PREVIEW_UNAVAILABLE and there are no warnings or findings. */
 
 /* Draws job `index` (0 = first received) of virtual printer `name` into the
  * PNG file pngPath, with the printer's resolution and head width and the
@@ -435,6 +435,48 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char *stream,
 /* Copies the warnings of the last preview, one a line, zero-terminated and
  * truncated to fit (UTF-8), and returns their full length (0: none). */
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char *buffer, int capacity);
+
+/* What the last preview found that a person would want to know before
+ * printing: one record a finding, in the order of the stream. */
+typedef enum VxclFindingKind {
+  VXCL_FOUND_OUTSIDE_LABEL = 1,    /* an element wholly outside the label */
+  VXCL_FOUND_PARTLY_OUTSIDE = 2,   /* an element partly outside the label */
+  VXCL_FOUND_BARCODE_CUT = 3,      /* a barcode cut by the label's edge */
+  VXCL_FOUND_BARCODE_OVERLAP = 4,  /* a barcode touching another element */
+  VXCL_FOUND_UNDRAWABLE_TEXT = 5,  /* characters no font could draw */
+  VXCL_FOUND_FACE_REPLACED = 6,    /* a font face replaced by another */
+  VXCL_FOUND_DATA_MATRIX_ECC = 7,  /* Data Matrix at ECC 000..140 */
+  VXCL_FOUND_BARCODE_TYPE = 8,     /* a type letter the printers refuse */
+  VXCL_FOUND_NEGATIVE_SIZE = 9     /* a line, box or area of negative size */
+} VxclFindingKind;
+
+/* The fields of a finding record, as indexes into VxclPreviewFinding's
+ * `fields`. Positions and sizes are printer dots on the label, from its
+ * top-left corner (negative beyond its left or top edge); offsets are
+ * bytes from the start of the stream. */
+typedef enum VxclFindingField {
+  VXCL_FINDING_KIND = 0,         /* a VxclFindingKind */
+  VXCL_FINDING_LABEL = 1,        /* 0 = the stream's first label */
+  VXCL_FINDING_OFFSET = 2,       /* the element's command; -1 none */
+  VXCL_FINDING_OTHER_OFFSET = 3, /* the element overlapped; -1 none */
+  VXCL_FINDING_X = 4,            /* what the element draws: left, */
+  VXCL_FINDING_Y = 5,            /* top, */
+  VXCL_FINDING_WIDTH = 6,        /* width and height (0 when it */
+  VXCL_FINDING_HEIGHT = 7,       /* draws nothing) */
+  VXCL_FINDING_FIELDS = 8        /* the number of fields */
+} VxclFindingField;
+
+/* The number of findings of the last preview (0 also on Windows). */
+VXCL_API int VXCL_CALL VxclPreviewFindingCount(void);
+
+/* Stores the first fieldCount fields of finding `index` (0 = first) into
+ * fields (fields beyond VXCL_FINDING_FIELDS are left alone; a null fields
+ * stores none), copies its message, zero-terminated and truncated to fit
+ * (UTF-8), and returns the message's full length; -1 when there is no such
+ * finding. */
+VXCL_API int VXCL_CALL VxclPreviewFinding(int index, int *fields,
+                                          int fieldCount, char *message,
+                                          int capacity);
 
 /* Extensions: the printers the library sees. ----------------------------- */
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/font_rasterizer.h"
+#include "preview/findings.h"
 #include "preview/placement.h"
 #include "preview/warnings.h"
 
@@ -20,6 +21,12 @@ struct ElementContext {
   Warnings& warnings;
   int dotsPerMm;
   std::size_t offset;  // of the element's command in the stream
+  ElementRecord& record;
+
+  // Notes a fault for the label's findings.
+  void Find(FindingKind kind, std::string message) const {
+    record.notes.emplace_back(kind, std::move(message));
+  }
 
   // Reports a fault of the element, naming where its command stands.
   void Warn(std::string_view message) const {

@@ -55,11 +55,23 @@ std::string Named(const Token& token) {
   return "ESC \"" + Shown(token.name) + "\"";
 }
 
+bool IsBarcode(std::string_view name) {
+  return name == "B" || name == "D" || name == "BD" || name == "DC" ||
+         name == "BW" || name == "BK";
+}
+
+// What the library prints, as Code 39, in place of a barcode whose type
+// letter the printer family does not accept.
+constexpr std::string_view kErrorBarcodeText = "*ERROR BARCODE TYPE*";
+
 }  // namespace
 
 Interpreter::Interpreter(const PreviewMetrics& metrics, FontRasterizer& fonts,
-                         Warnings& warnings)
-    : metrics_(metrics), fonts_(fonts), warnings_(warnings) {}
+                         Warnings& warnings, Findings& findings)
+    : metrics_(metrics),
+      fonts_(fonts),
+      warnings_(warnings),
+      findings_(findings) {}
 
 void Interpreter::Warn(const Token& token, std::string_view message) {
   warnings_.Add("byte " + std::to_string(token.offset) + ": " +
@@ -253,6 +265,11 @@ void Interpreter::EndLabel() {
     if (labels_.size() < kMostLabels) {
       Canvas();
       labels_.push_back(Finished(std::move(*label_.canvas), label_.autoLength));
+      const LabelPicture& picture = labels_.back();
+      findings_.ReviewLabel(
+          static_cast<int>(labels_.size() - 1),
+          {picture.labelLeft, picture.labelWidth, picture.dots.Height()},
+          label_.elements);
     } else if (!tooManyLabels_) {
       tooManyLabels_ = true;
       warnings_.Add("labels after the " + std::to_string(kMostLabels) +
@@ -302,8 +319,26 @@ void Interpreter::DrawElement(const Token& token, OneBitBitmap& canvas) {
   const std::string_view name = token.name;
   Placement placement(canvas, printer_.baseH + label_.h,
                       printer_.baseV + label_.v, label_.rotation);
-  const ElementContext context{placement, fonts_, warnings_, metrics_.dotsPerMm,
-                               token.offset};
+  ElementRecord record;
+  record.offset = token.offset;
+  record.barcode = IsBarcode(name);
+  const ElementContext context{placement,          fonts_,       warnings_,
+                               metrics_.dotsPerMm, token.offset, record};
+  if (record.barcode &&
+      token.body.find(kErrorBarcodeText) != std::string_view::npos)
+    context.Find(FindingKind::BarcodeType,
+                 "the printer family does not accept the barcode's type "
+                 "letter: \"" +
+                     std::string(kErrorBarcodeText) + "\" prints instead");
+  DrawOne(token, context);
+  record.drawn = placement.Drawn();
+  record.parts = placement.Parts();
+  if (!record.drawn.Empty() || !record.notes.empty())
+    label_.elements.push_back(std::move(record));
+}
+
+void Interpreter::DrawOne(const Token& token, const ElementContext& context) {
+  const std::string_view name = token.name;
   if (FindBitmapFont(name, metrics_.dotsPerMm)) {
     DrawBitmapFontText(context, name, token.body, label_.text);
     label_.text.pitch = TextSettings{}.pitch;  // given again for each text

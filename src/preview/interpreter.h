@@ -8,6 +8,8 @@
 
 #include "platform/font_rasterizer.h"
 #include "preview/command_reader.h"
+#include "preview/element_context.h"
+#include "preview/findings.h"
 #include "preview/label_picture.h"
 #include "preview/label_state.h"
 #include "preview/warnings.h"
@@ -22,7 +24,7 @@ class Interpreter {
 
   // The metrics must pass CheckMetrics.
   Interpreter(const PreviewMetrics& metrics, FontRasterizer& fonts,
-              Warnings& warnings);
+              Warnings& warnings, Findings& findings);
 
   // Every label of the stream that prints (one with elements or a
   // quantity), in order. A stream that prints none gives one blank label.
@@ -36,6 +38,7 @@ class Interpreter {
   void OnLabelSize(const Token& token);
   void OnElement(const Token& token);
   void DrawElement(const Token& token, OneBitBitmap& canvas);
+  void DrawOne(const Token& token, const ElementContext& context);
 
   void BeginLabel();
   void EndLabel();
@@ -46,6 +49,7 @@ class Interpreter {
   const PreviewMetrics& metrics_;
   FontRasterizer& fonts_;
   Warnings& warnings_;
+  Findings& findings_;
   PrinterSettings printer_;
   LabelState label_;
   std::string_view previous_;  // the name of the command before this one

@@ -4,9 +4,11 @@
 #define VXCL_PREVIEW_LABEL_STATE_H
 
 #include <optional>
+#include <vector>
 
 #include "preview/barcode/data_matrix_renderer.h"
 #include "preview/barcode/variable_ratio_renderer.h"
+#include "preview/findings.h"
 #include "preview/printer_text.h"
 #include "raster/bitmap.h"
 
@@ -32,6 +34,7 @@ struct LabelState {
   bool drawn = false;
   std::optional<OneBitBitmap> canvas;  // made by the first element
   bool autoLength = false;  // the length is what is drawn, cut at the end
+  std::vector<ElementRecord> elements;  // what each element drew
 };
 
 }  // namespace vxcl::preview

@@ -35,6 +35,14 @@ void DrawBox(Placement& placement, long long across, long long upright,
   placement.Fill({width - upright, 0, upright, height});
 }
 
+void NegativeSize(const ElementContext& context, const char* what,
+                  long long width, long long height) {
+  context.Find(FindingKind::NegativeSize,
+               std::string(what) + " of negative size (" +
+                   std::to_string(std::min(width, height)) +
+                   " dots): nothing prints");
+}
+
 }  // namespace
 
 void DrawLineOrBox(const ElementContext& context, std::string_view body) {
@@ -51,6 +59,8 @@ void DrawLineOrBox(const ElementContext& context, std::string_view body) {
         height = p.Number(9, true);
     }
     if (!width || !height) return Malformed(context, "FW", body);
+    if (*width < 0 || *height < 0)
+      NegativeSize(context, "box", *width, *height);
     if (*width <= 0 || *height <= 0 || *first == 0 || *second == 0) {
       context.Warn("box ESC \"FW" + Shown(body) +
                    "\" has no size or no thickness: not drawn");
@@ -63,6 +73,7 @@ void DrawLineOrBox(const ElementContext& context, std::string_view body) {
   const auto length = p.Number(9, true);
   if (!direction || (*direction != 'H' && *direction != 'V') || !length)
     return Malformed(context, "FW", body);
+  if (*length < 0) NegativeSize(context, "line", *length, *length);
   if (*length <= 0 || *first == 0) {
     context.Warn("line ESC \"FW" + Shown(body) +
                  "\" has no length or no thickness: not drawn");
@@ -80,6 +91,8 @@ void ReverseArea(const ElementContext& context, std::string_view body) {
   const bool comma = p.Take(',');
   const auto height = p.Number(9, true);
   if (!width || !comma || !height) return Malformed(context, "(", body);
+  if (*width < 0 || *height < 0)
+    NegativeSize(context, "reversed area", *width, *height);
   if (*width <= 0 || *height <= 0) {
     context.Warn("reversed area ESC \"(" + Shown(body) +
                  "\" has no size: nothing reversed");

@@ -53,6 +53,23 @@ DotRect Placement::ToCanvas(const DotRect& r) const {
   }
 }
 
+void Placement::Record(const DotRect& r, bool rectangle) {
+  if (r.Empty()) return;
+  if (drawn_.Empty()) {
+    drawn_ = r;
+  } else {
+    const long long x0 = std::min(drawn_.x, r.x), y0 = std::min(drawn_.y, r.y);
+    const long long x1 = std::max(drawn_.x + drawn_.width, r.x + r.width);
+    const long long y1 = std::max(drawn_.y + drawn_.height, r.y + r.height);
+    drawn_ = {x0, y0, x1 - x0, y1 - y0};
+  }
+  onlyRectangles_ = onlyRectangles_ && rectangle && parts_.size() < kMostParts;
+  if (onlyRectangles_)
+    parts_.push_back(r);
+  else
+    parts_.clear();
+}
+
 DotRect Placement::VisibleArea() const {
   const long long w = canvas_.Width(), h = canvas_.Height();
   switch (rotation_) {
@@ -73,6 +90,7 @@ bool Placement::Visible(const DotRect& rect) const {
 
 void Placement::Fill(const DotRect& rect) {
   if (rect.Empty()) return;
+  Record(ToCanvas(rect), true);
   const DotRect c = Clipped(ToCanvas(rect), canvas_.Width(), canvas_.Height());
   if (c.Empty()) return;
   FillDark(canvas_, static_cast<int>(c.x), static_cast<int>(c.y),
@@ -81,12 +99,27 @@ void Placement::Fill(const DotRect& rect) {
 
 void Placement::Invert(const DotRect& rect) {
   if (rect.Empty()) return;
+  Record(ToCanvas(rect), false);
   const DotRect c = Clipped(ToCanvas(rect), canvas_.Width(), canvas_.Height());
   if (!c.Empty()) XorRect(canvas_, c);
 }
 
 void Placement::OrRow(long long x, long long y, const std::uint8_t* bits,
                       int width) {
+  // Only the set pixels count: a graphic's blank padding prints nothing.
+  long long first = -1, last = -1;
+  const int bytes = (width + 7) / 8;
+  for (int i = 0; i < bytes && first < 0; ++i)
+    if (bits[i] != 0)
+      for (int b = 0; b < 8 && first < 0; ++b)
+        if ((bits[i] >> (7 - b)) & 1) first = i * 8 + b;
+  for (int i = bytes - 1; i >= 0 && last < 0; --i)
+    if (bits[i] != 0)
+      for (int b = 7; b >= 0 && last < 0; --b)
+        if ((bits[i] >> (7 - b)) & 1) last = i * 8 + b;
+  last = std::min<long long>(last, width - 1);
+  if (first < 0 || last < first) return;
+  Record(ToCanvas({x + first, y, last - first + 1, 1}), false);
   const DotRect visible = Intersection({x, y, width, 1}, VisibleArea());
   if (visible.Empty()) return;
   if (rotation_ == 0) {

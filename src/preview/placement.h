@@ -12,6 +12,7 @@
 #define VXCL_PREVIEW_PLACEMENT_H
 
 #include <cstdint>
+#include <vector>
 
 #include "raster/bitmap.h"
 
@@ -47,13 +48,26 @@ class Placement {
   // The canvas rectangle an element rectangle covers.
   DotRect ToCanvas(const DotRect& rect) const;
 
+  // What the element printed or reversed, in canvas dots and not cut to
+  // the canvas: the bounding box of it all, and the filled rectangles while
+  // there are few (empty when there are many, or when dots were drawn
+  // otherwise), so that a box's frame does not count as its whole inside.
+  const DotRect& Drawn() const { return drawn_; }
+  const std::vector<DotRect>& Parts() const { return parts_; }
+
  private:
+  static constexpr std::size_t kMostParts = 8;
+  void Record(const DotRect& canvasRect, bool rectangle);
+
   // The part of the element's plane that lands on the canvas.
   DotRect VisibleArea() const;
 
   OneBitBitmap& canvas_;
   long long h_, v_;
   int rotation_;  // 0..3
+  DotRect drawn_;
+  std::vector<DotRect> parts_;
+  bool onlyRectangles_ = true;
 };
 
 // The rectangle's part inside a width x height area at the origin.

@@ -10,9 +10,11 @@ StreamPreview PreviewStream(std::string_view stream,
                             FontRasterizer& fonts) {
   CheckMetrics(metrics);
   Warnings warnings;
+  Findings findings;
   StreamPreview preview;
-  preview.labels = Interpreter(metrics, fonts, warnings).Run(stream);
+  preview.labels = Interpreter(metrics, fonts, warnings, findings).Run(stream);
   preview.warnings = warnings.All();
+  preview.findings = findings.All();
   return preview;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/font_rasterizer.h"
+#include "preview/findings.h"
 #include "preview/label_picture.h"
 
 namespace vxcl::preview {
@@ -15,6 +16,7 @@ namespace vxcl::preview {
 struct StreamPreview {
   std::vector<LabelPicture> labels;  // at least one
   std::vector<std::string> warnings;
+  std::vector<Finding> findings;  // of the labels drawn
 };
 
 // Reads any stream, from the library or elsewhere: unknown commands are

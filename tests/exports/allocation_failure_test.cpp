@@ -60,6 +60,7 @@ const unsigned char kStream[] = "\2\33A\33H8\33V8\33FW02H0100\33Z\3";
 unsigned char copiedBytes[64];
 char copiedText[256];
 int metricsOut[3];
+int findingFields[VXCL_FINDING_FIELDS];
 
 // clang-format off
 #define ROW(on, setup, mayLeave, failure, fn, args) \
@@ -129,6 +130,9 @@ const Row kRows[] = {
         (kStream, sizeof kStream - 1, 203, 104.0, 0.0, 0.0, png.c_str())),
     ROW(Virtual, NoJob, AsBefore, 0, VxclPreviewWarnings,
         (copiedText, sizeof copiedText)),
+    ROW(Virtual, NoJob, AsBefore, 0, VxclPreviewFindingCount, ()),
+    ROW(Virtual, NoJob, AsBefore, -1, VxclPreviewFinding,
+        (0, findingFields, VXCL_FINDING_FIELDS, copiedText, sizeof copiedText)),
     ROW(Virtual, NoJob, AsBefore, -1, VxclPrinterCount, ()),
     ROW(Fake, NoJob, AsBefore, -1, VxclPrinterName,
         (1, copiedText, sizeof copiedText)),

@@ -211,6 +211,8 @@ const std::map<std::string, int, std::less<>> kExpected = {
     {"VxclPreviewStream argument 7 null", 160},
     {"VxclPreviewStream argument 7 1 MiB", 161},  // 1 dpi: no canvas
     {"VxclPreviewWarnings argument 1 null", 0},
+    {"VxclPreviewFinding argument 2 null", -1},
+    {"VxclPreviewFinding argument 4 null", -1},
     {"VxclPrinterName argument 2 null", 3},  // "VP2"
     {"VxclPrinterMetrics argument 1 null", 0},
     {"VxclPrinterMetrics argument 1 1 MiB", 0},

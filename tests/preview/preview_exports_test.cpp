@@ -158,3 +158,72 @@ TEST_F(PreviewExports, RefusesSizesWithoutDotsOrTooLarge) {
 
 }  // namespace
 }  // namespace vxcl::test
+
+namespace vxcl::test {
+namespace {
+
+// The findings as records: the element's place on the label in dots, its
+// command's offset, the other element of an overlap; cleared by each
+// preview.
+TEST_F(PreviewExports, FindingsAreRecordsOfTheLastPreview) {
+  ASSERT_EQ(PrnInit(kPrinter, 3, 4, 100.0, 50.0, 0.0), 1);
+  ASSERT_EQ(PrnDrawLine(90.0, 10.0, 0, 2, 20.0), 1);  // 10 mm too far right
+  ASSERT_EQ(PrnBarcode(0, 10.0, 20.0, 'G', 2, 2, 10.0, "AB12"), 1);
+  ASSERT_EQ(PrnDrawLine(5.0, 25.0, 0, 3, 40.0), 1);  // through the bars
+  ASSERT_EQ(PrnQty(1), 1);
+  ASSERT_EQ(PrnEnd(), 1);
+  ASSERT_EQ(VxclVirtualJobPreview(kPrinter, 0, Path("f.png").c_str()), 1);
+  ASSERT_EQ(VxclPreviewFindingCount(), 2);
+
+  int fields[VXCL_FINDING_FIELDS + 1];
+  std::fill(std::begin(fields), std::end(fields), 77);
+  char message[200];
+  const int length = VxclPreviewFinding(0, fields, 99, message, sizeof message);
+  EXPECT_EQ(length, static_cast<int>(std::string(message).size()));
+  EXPECT_EQ(fields[VXCL_FINDING_KIND], VXCL_FOUND_PARTLY_OUTSIDE);
+  EXPECT_EQ(fields[VXCL_FINDING_LABEL], 0);
+  EXPECT_EQ(fields[VXCL_FINDING_OTHER_OFFSET], -1);
+  EXPECT_EQ(fields[VXCL_FINDING_X], 720);
+  EXPECT_EQ(fields[VXCL_FINDING_Y], 80);
+  EXPECT_EQ(fields[VXCL_FINDING_WIDTH], 160);
+  EXPECT_EQ(fields[VXCL_FINDING_HEIGHT], 2);
+  EXPECT_EQ(fields[VXCL_FINDING_FIELDS], 77) << "nothing past the record";
+  EXPECT_NE(std::string(message).find("80 dots beyond the right edge"),
+            std::string::npos)
+      << message;
+  // The offset names the element's command in the bytes sent.
+  unsigned char job[4096];
+  const int jobLength = VxclVirtualJob(kPrinter, 0, job, sizeof job);
+  const std::string bytes(reinterpret_cast<char*>(job),
+                          static_cast<std::size_t>(jobLength));
+  const int lineOffset = fields[VXCL_FINDING_OFFSET];
+  EXPECT_EQ(bytes.substr(static_cast<std::size_t>(lineOffset), 3),
+            "\x1b"
+            "FW");
+
+  ASSERT_GT(VxclPreviewFinding(1, fields, VXCL_FINDING_FIELDS, nullptr, 0), 0);
+  EXPECT_EQ(fields[VXCL_FINDING_KIND], VXCL_FOUND_BARCODE_OVERLAP);
+  EXPECT_EQ(
+      bytes.substr(static_cast<std::size_t>(fields[VXCL_FINDING_OFFSET]), 2),
+      "\x1b"
+      "B");
+  EXPECT_GT(fields[VXCL_FINDING_OTHER_OFFSET], fields[VXCL_FINDING_OFFSET]);
+  EXPECT_EQ(bytes.substr(
+                static_cast<std::size_t>(fields[VXCL_FINDING_OTHER_OFFSET]), 3),
+            "\x1b"
+            "FW");
+
+  EXPECT_EQ(VxclPreviewFinding(2, fields, VXCL_FINDING_FIELDS, message,
+                               sizeof message),
+            -1);
+  EXPECT_EQ(VxclPreviewFinding(-1, nullptr, 0, nullptr, 0), -1);
+  // A clean stream clears them.
+  const unsigned char clean[] = "\2\33A\33H8\33V8\33FW02H0100\33Q1\33Z\3";
+  ASSERT_EQ(VxclPreviewStream(clean, sizeof clean - 1, 203, 104.0, 0.0, 0.0,
+                              Path("c.png").c_str()),
+            1);
+  EXPECT_EQ(VxclPreviewFindingCount(), 0);
+}
+
+}  // namespace
+}  // namespace vxcl::test

@@ -52,6 +52,8 @@ namespace vxcl::test {
   X(VxclVirtualJobPreview)      \
   X(VxclPreviewStream)          \
   X(VxclPreviewWarnings)        \
+  X(VxclPreviewFindingCount)    \
+  X(VxclPreviewFinding)         \
   X(VxclPrinterCount)           \
   X(VxclPrinterName)            \
   X(VxclPrinterMetrics)

@@ -108,7 +108,8 @@ TEST(DataMerge, FaultsAreNamedByFileAndLineAndNothingIsSent) {
       {nullptr,
        "name,qty\na,1.5\n",
        {},
-       "s.vxl:3: DATA:2: PrnQty argument 1 ({qty} = \"1.5\") must be an "
+       "s.vxl:3: DATA:2: PrnQty argument 1, quantity, ({qty} = \"1.5\") "
+       "must be an "
        "integer"},
       {nullptr,
        "name,qty\n\"a,1\nb,2\n",
@@ -202,8 +203,8 @@ TEST(DataMerge, PlaceholdersNeedData) {
   const VxlabelRun run =
       RunVxlabel({"run", dir.Write("s.vxl", "PrnQty {qty}\n")});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.output.find("line 1: {qty} is a data placeholder: give --data "
-                            "FILE.csv"),
+  EXPECT_NE(run.output.find("s.vxl:1:8: {qty} is a data placeholder: give "
+                            "--data FILE.csv"),
             std::string::npos)
       << run.output;
 }

@@ -147,7 +147,24 @@ static void UnloadingDropsTheOpenJob(void) {
   CHECK_INT(-1, API(VxclVirtualJobCount)(VP));
 }
 
+/* The DLL has no preview: the drawing calls say so, and there are no
+ * findings to read. */
+static void ThePreviewIsAbsent(void) {
+  int fields[VXCL_FINDING_FIELDS] = {7};
+  char message[8] = "x";
+  OpenJobOnAFreshPrinter();
+  CHECK_INT(1, API(PrnQty)(1));
+  CHECK_INT(1, API(PrnEnd)());
+  CHECK_INT(VXCL_PREVIEW_UNAVAILABLE,
+            API(VxclVirtualJobPreview)(VP, 0, "label.png"));
+  CHECK_INT(0, API(VxclPreviewFindingCount)());
+  CHECK_INT(-1, API(VxclPreviewFinding)(0, fields, VXCL_FINDING_FIELDS, message,
+                                         sizeof message));
+  CHECK_INT(7, fields[0]);
+}
+
 const struct CheckCase kWindowsChecks[] = {
+    {"ThePreviewIsAbsent", ThePreviewIsAbsent},
     {"SubmissionServicesTheMessageQueue", SubmissionServicesTheMessageQueue},
     {"LastErrorIsInCodePage950", LastErrorIsInCodePage950},
     {"LastErrorKeepsADoubleBytePrinterName",

@@ -161,7 +161,7 @@ std::vector<Call> DataMerge::Expand(std::size_t index) const {
   std::vector<Call> calls;
   calls.reserve(calls_.size());
   for (const MergedCall& merged : calls_) {
-    Call call{merged.line, merged.name, {}};
+    Call call{merged.line, 0, merged.name, {}};
     call.args.reserve(merged.args.size());
     for (const Argument& arg : merged.args) {
       if (!arg.merged) {

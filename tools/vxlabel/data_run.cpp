@@ -107,15 +107,15 @@ int RunDataRows(const DataOptions& options, const std::vector<Call>& calls,
                       data + " has " + std::to_string(count) + " data rows");
     // Every selected row is filled in and checked before anything is sent.
     for (std::size_t i = first; i < end; ++i)
-      for (const Call& call : merge->Expand(i)) try {
-          FindExport(call.name)->check(call);
-        } catch (const ScriptError& e) {
-          std::string message = e.what();
-          message.erase(0, message.find(": ") + 2);  // its "line N: "
-          throw MergeError(
-              options.script + ":" + std::to_string(call.line) + ": " + data +
-              ":" + std::to_string(table->rows[i].line) + ": " + message);
-        }
+      for (const Call& call : merge->Expand(i)) {
+        std::vector<ScriptError> errors;
+        FindExport(call.name)->checkArguments(call, errors);
+        if (!errors.empty())
+          throw MergeError(options.script + ":" + std::to_string(call.line) +
+                           ": " + data + ":" +
+                           std::to_string(table->rows[i].line) + ": " +
+                           errors.front().message());
+      }
   } catch (const std::exception& e) {
     err << e.what() << "\n";
     return 2;

@@ -11,11 +11,47 @@ namespace vxlabel {
 
 namespace {
 
+struct ParameterRow {
+  std::string_view name;
+  std::string_view parameters;
+};
+
+constexpr ParameterRow kParameters[] = {
+#include "export_parameters.inc"
+};
+
+std::string_view ParametersOf(std::string_view name) {
+  for (const ParameterRow& row : kParameters)
+    if (row.name == name) return row.parameters;
+  return {};
+}
+
+// The name of parameter `index` as the header declares it, "" if unknown.
+std::string ParameterName(std::string_view exportName, std::size_t index) {
+  std::string_view list = ParametersOf(exportName);
+  for (std::size_t i = 0; !list.empty(); ++i) {
+    const std::size_t comma = list.find(',');
+    std::string_view one = list.substr(0, comma);
+    if (i == index) {
+      const std::size_t start = one.find_last_of(" *");
+      return std::string(
+          start == std::string_view::npos ? one : one.substr(start + 1));
+    }
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return "";
+}
+
 [[noreturn]] void Mismatch(const Call& call, std::size_t index,
                            const char* wanted) {
-  throw ScriptError(
-      call.line, call.name + " argument " + std::to_string(index + 1) + " (" +
-                     call.args[index].source + ") must be " + wanted);
+  const std::string parameter = ParameterName(call.name, index);
+  throw ScriptError(call.line,
+                    call.name + " argument " + std::to_string(index + 1) +
+                        (parameter.empty() ? "" : ", " + parameter + ",") +
+                        " (" + call.args[index].source + ") must be " + wanted +
+                        "; expected " + DeclarationOf(call.name),
+                    call.args[index].column);
 }
 
 long long Integer(const Call& call, std::size_t i, const char* wanted) {
@@ -110,15 +146,27 @@ struct Signature<int(VXCL_CALL*)(A...)> {
     return Apply<Fn>(call, std::index_sequence_for<A...>{});
   }
 
-  static void Check(const Call& call) {
-    CheckCount(call);
-    Convert(call, std::index_sequence_for<A...>{});
+  static void Check(const Call& call, std::vector<ScriptError>& errors) {
+    if (call.args.size() != sizeof...(A)) return;
+    CheckEach(call, errors, std::index_sequence_for<A...>{});
   }
 
   template <std::size_t... I>
-  static void Convert(const Call& call, std::index_sequence<I...>) {
+  static void CheckEach(const Call& call, std::vector<ScriptError>& errors,
+                        std::index_sequence<I...>) {
     (void)call;
-    [[maybe_unused]] std::tuple<A...> args{Arg<A>::From(call, I)...};
+    (void)errors;
+    (CheckOne<A>(call, I, errors), ...);
+  }
+
+  template <class T>
+  static void CheckOne(const Call& call, std::size_t i,
+                       std::vector<ScriptError>& errors) {
+    try {
+      (void)Arg<T>::From(call, i);
+    } catch (const ScriptError& error) {
+      errors.push_back(error);
+    }
   }
 
   template <auto Fn, std::size_t... I>
@@ -188,6 +236,10 @@ const ExportSignature* FindExport(std::string_view name) {
   for (const ExportSignature& e : AllExports())
     if (e.name == name) return &e;
   return nullptr;
+}
+
+std::string DeclarationOf(std::string_view name) {
+  return std::string(name) + "(" + std::string(ParametersOf(name)) + ")";
 }
 
 bool TakesPrinterName(std::string_view name) {

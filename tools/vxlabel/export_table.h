@@ -19,14 +19,18 @@ struct ExportSignature {
   // Converts the arguments and calls; throws ScriptError when an argument
   // does not fit its parameter.
   int (*invoke)(const Call& call);
-  // Converts the arguments as `invoke` does, without calling.
-  void (*check)(const Call& call);
+  // Every argument that does not fit its parameter, without calling; the
+  // count is checked apart.
+  void (*checkArguments)(const Call& call, std::vector<ScriptError>& errors);
 };
 
 // nullptr for an unknown name.
 const ExportSignature* FindExport(std::string_view name);
 
 const std::vector<ExportSignature>& AllExports();
+
+// "PrnQty(int quantity)": the export as the public header declares it.
+std::string DeclarationOf(std::string_view name);
 
 // The names of the job starts and maintenance calls, whose first argument
 // is a printer name.

@@ -7,14 +7,24 @@
 #include <iostream>
 #include <sstream>
 
+#include "check_command.h"
 #include "dump.h"
 #include "preview_command.h"
 #include "printers_command.h"
 #include "result_codes.h"
 #include "run_command.h"
+#include "script.h"
 #include "vxclcmd.h"
 
 namespace {
+
+// A file without the protocol's control bytes whose lines read as calls is
+// a label script, not a stream.
+bool LooksLikeScript(const std::string& bytes) {
+  if (bytes.find_first_of("\x02\x03\x1b") != std::string::npos) return false;
+  const vxlabel::ScriptReading reading = vxlabel::ReadScript(bytes);
+  return reading.errors.empty() && !reading.calls.empty();
+}
 
 int Dump(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -24,6 +34,12 @@ int Dump(const std::string& path) {
   }
   std::ostringstream bytes;
   bytes << in.rdbuf();
+  if (LooksLikeScript(bytes.str())) {
+    std::cerr << path
+              << " is a label script, not a command stream: `vxlabel run "
+              << path << "` runs it and shows the bytes each job sends\n";
+    return 2;
+  }
   for (const std::string& line : vxlabel::DumpStream(bytes.str()))
     std::cout << line << "\n";
   return 0;
@@ -58,30 +74,77 @@ int main(int argc, char** argv) {
   runCommand->add_option("script", run.script, "The label script")
       ->required()
       ->check(CLI::ExistingFile);
-  auto* printerOption = runCommand->add_option(
-      "--printer", "Print to this printer instead of the script's");
-  auto* virtualOption = runCommand->add_option(
-      "--virtual", virtualSpec,
-      "Print to virtual printers DPI:WIDTH_MM:HEIGHT_MM (the default when "
-      "no --printer is given: 203:104:1000)");
-  auto* outOption = runCommand->add_option(
-      "--out", "Write each job a virtual printer receives to DIR/<n>.prn");
-  auto* previewOption = runCommand->add_option(
-      "--preview",
-      "Draw each job a virtual printer receives to DIR/<n>.png (with --data: "
-      "each label)");
-  auto* dataOption = runCommand->add_option(
-      "--data",
-      "Run the script once per row of this CSV file, filling in "
-      "{column} placeholders; the rows' labels go in one spool job");
+  auto* printerOption =
+      runCommand
+          ->add_option("--printer",
+                       "Print to this printer instead of the script's")
+          ->option_text("NAME");
+  auto* virtualOption =
+      runCommand
+          ->add_option("--virtual", virtualSpec,
+                       "Print to virtual printers (the default when no "
+                       "--printer is given: 203:104:1000)")
+          ->option_text("DPI:WIDTH_MM:HEIGHT_MM");
+  auto* outOption =
+      runCommand
+          ->add_option("--out",
+                       "Write each job a virtual printer receives to "
+                       "DIR/<n>.prn (the folder is made)")
+          ->option_text("DIR");
+  auto* previewOption =
+      runCommand
+          ->add_option("--preview",
+                       "Draw each job a virtual printer receives to "
+                       "DIR/<n>.png (the folder is made; with --data: each "
+                       "label)")
+          ->option_text("DIR");
+  auto* dataOption =
+      runCommand
+          ->add_option("--data",
+                       "Run the script once per row of this CSV file, "
+                       "filling in {column} placeholders; the rows' labels "
+                       "go in one spool job")
+          ->option_text("FILE.csv");
   dataOption->check(CLI::ExistingFile);
-  auto* rowsOption = runCommand->add_option(
-      "--rows", "With --data: only these data rows, N, N-M or N-");
+  auto* rowsOption =
+      runCommand->add_option("--rows", "With --data: only these data rows")
+          ->option_text("N|N-M|N-");
   long batchSize = 0;
-  auto* batchSizeOption = runCommand->add_option(
-      "--batch-size", batchSize,
-      "With --data: at most N rows a spool job (default: all in one)");
+  auto* batchSizeOption =
+      runCommand
+          ->add_option("--batch-size", batchSize,
+                       "With --data: at most N rows a spool job (default: "
+                       "all in one)")
+          ->option_text("N");
   batchSizeOption->check(CLI::PositiveNumber);
+  runCommand->add_flag("--keep-going", run.keepGoing,
+                       "Run on after a job start that failed");
+
+  vxlabel::CheckOptions check;
+  std::string checkVirtualSpec;
+  auto* checkCommand = app.add_subcommand(
+      "check",
+      "Run a script on virtual printers, draw its labels and report what "
+      "would waste labels, by line");
+  checkCommand->add_option("script", check.script, "The label script")
+      ->required()
+      ->check(CLI::ExistingFile);
+  auto* checkVirtualOption =
+      checkCommand
+          ->add_option("--virtual", checkVirtualSpec,
+                       "The printers' resolution, head width and longest "
+                       "label (default 203:104:1000)")
+          ->option_text("DPI:HEAD_MM:MAX_MM");
+  auto* checkPreviewOption =
+      checkCommand
+          ->add_option("--preview",
+                       "Keep the pictures of the labels in DIR/<n>.png")
+          ->option_text("DIR");
+
+  auto* helpCommand =
+      app.add_subcommand("help", "Show the help of vxlabel or of a command");
+  std::string helpTopic;
+  helpCommand->add_option("command", helpTopic, "The command to explain");
 
   std::string dumpFile;
   auto* dumpCommand =
@@ -97,21 +160,27 @@ int main(int argc, char** argv) {
       ->required()
       ->check(CLI::ExistingFile);
   previewCommand->add_option("-o,--output", preview.png, "The PNG to write")
-      ->required();
+      ->required()
+      ->option_text("PNG");
   previewCommand
       ->add_option("--dpi", preview.dotsPerInch,
                    "The printer's resolution (default 203)")
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::PositiveNumber)
+      ->option_text("N");
   previewCommand
       ->add_option("--head-width-mm", preview.headWidthMm,
                    "The print head's width (default 104)")
-      ->check(CLI::PositiveNumber);
-  previewCommand->add_option("--label-width-mm", preview.labelWidthMm,
-                             "The label's width (default: the whole head)");
-  previewCommand->add_option(
-      "--label-height-mm", preview.labelLengthMm,
-      "The label's length (default: the stream's label size, else what is "
-      "drawn)");
+      ->check(CLI::PositiveNumber)
+      ->option_text("MM");
+  previewCommand
+      ->add_option("--label-width-mm", preview.labelWidthMm,
+                   "The label's width (default: the whole head)")
+      ->option_text("MM");
+  previewCommand
+      ->add_option("--label-height-mm", preview.labelLengthMm,
+                   "The label's length (default: the stream's label size, "
+                   "else what is drawn)")
+      ->option_text("MM");
 
   auto* printersCommand = app.add_subcommand(
       "printers",
@@ -122,6 +191,36 @@ int main(int argc, char** argv) {
       "codes", "List every result code with its meaning, as a Markdown table");
 
   CLI11_PARSE(app, argc, argv);
+
+  if (*helpCommand) {
+    if (helpTopic.empty()) {
+      // app.help() would show the help of the command given, `help` itself.
+      std::cout << app.get_formatter()->make_help(&app, app.get_name(),
+                                                  CLI::AppFormatMode::Normal);
+      return 0;
+    }
+    for (const CLI::App* command : app.get_subcommands({}))
+      if (command->get_name() == helpTopic && command != helpCommand) {
+        std::cout << command->help();
+        return 0;
+      }
+    std::cerr << "vxlabel has no command " << helpTopic
+              << "; `vxlabel help` lists them\n";
+    return 2;
+  }
+  if (*checkCommand) {
+    if (*checkVirtualOption) {
+      const auto metrics = vxlabel::ParseVirtualMetrics(checkVirtualSpec);
+      if (!metrics) {
+        std::cerr << "--virtual wants DPI:HEAD_MM:MAX_MM, all at least 1\n";
+        return 2;
+      }
+      check.printer = *metrics;
+    }
+    if (*checkPreviewOption)
+      check.previewDir = checkPreviewOption->as<std::string>();
+    return vxlabel::CheckScriptFile(check, std::cout, std::cerr);
+  }
 
   if (*dumpCommand) return Dump(dumpFile);
   if (*previewCommand)

@@ -9,22 +9,16 @@
 
 #include "dump.h"
 #include "export_table.h"
+#include "job_tracker.h"
 #include "preview_command.h"
 #include "result_codes.h"
 #include "script.h"
+#include "script_check.h"
 #include "vxclcmd.h"
 
 namespace vxlabel {
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::string LastError() {
   const int length = VxclLastError(nullptr, 0);
@@ -68,7 +62,6 @@ std::vector<std::string> PrinterNames(const std::vector<Call>& calls) {
 // Draws a received job to DIR/<n>.png; false when that failed.
 bool PreviewJob(const std::string& printer, int index, int number,
                 const std::string& dir, std::ostream& out, std::ostream& err) {
-  std::filesystem::create_directories(dir);
   const std::string path =
       (std::filesystem::path(dir) / (std::to_string(number) + ".png")).string();
   const int result =
@@ -124,29 +117,48 @@ std::optional<VirtualMetrics> ParseVirtualMetrics(const std::string& text) {
   return m;
 }
 
+bool MakeFolder(const std::string& dir, const char* option, std::ostream& err) {
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  if (!error && std::filesystem::is_directory(dir, error)) return true;
+  err << option << ": cannot make the folder " << dir << ": "
+      << (error ? error.message() : "a file of that name is in the way")
+      << "\n";
+  return false;
+}
+
+std::vector<std::string> AddVirtualPrinters(const std::vector<Call>& calls,
+                                            const VirtualMetrics& m) {
+  std::vector<std::string> added;
+  for (const std::string& name : PrinterNames(calls))
+    if (VxclAddVirtualPrinter(name.c_str(), m.dotsPerInch, m.maxWidthMm,
+                              m.maxHeightMm))
+      added.push_back(name);
+  return added;
+}
+
+std::string PrinterOf(const Call& call) {
+  if (!TakesPrinterName(call.name) || call.args.empty() ||
+      call.args[0].kind != Value::Kind::Text)
+    return "";
+  return call.args[0].text;
+}
+
 int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   if (options.previewDir && !options.virtualPrinter) {
     err << "--preview draws the jobs of virtual printers: leave out --printer "
            "or add --virtual\n";
     return 2;
   }
-  std::vector<Call> calls;
-  try {
-    calls = ParseScript(ReadFile(options.script));
-    for (const Call& call : calls) {
-      if (!FindExport(call.name))
-        throw ScriptError(call.line, "unknown function " + call.name);
-      if (!options.data)
-        for (const Value& value : call.args)
-          if (value.kind == Value::Kind::Placeholder)
-            throw ScriptError(call.line, value.source +
-                                             " is a data placeholder: give "
-                                             "--data FILE.csv");
-    }
-  } catch (const std::exception& e) {
-    err << options.script << ": " << e.what() << "\n";
+  std::optional<std::vector<Call>> loaded =
+      LoadScript(options.script, err, options.data.has_value());
+  if (!loaded) return 2;
+  std::vector<Call>& calls = *loaded;
+  // The folders first: a run that cannot keep its results prints nothing.
+  if ((options.outDir && !MakeFolder(*options.outDir, "--out", err)) ||
+      (options.previewDir &&
+       !MakeFolder(*options.previewDir, "--preview", err)))
     return 2;
-  }
 
   if (options.printer)
     for (Call& call : calls)
@@ -157,16 +169,12 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
       }
 
   std::vector<std::string> virtualPrinters;
-  if (options.virtualPrinter) {
-    for (const std::string& name : PrinterNames(calls)) {
-      const VirtualMetrics& m = *options.virtualPrinter;
-      if (VxclAddVirtualPrinter(name.c_str(), m.dotsPerInch, m.maxWidthMm,
-                                m.maxHeightMm))
-        virtualPrinters.push_back(name);
-    }
-  }
+  if (options.virtualPrinter)
+    virtualPrinters = AddVirtualPrinters(calls, *options.virtualPrinter);
 
   bool refused = false;
+  bool stopped = false;
+  JobTracker jobs;
   std::string shownError;  // an error message is shown once, where it arose
   if (options.data) {
     const int status = RunDataRows(*options.data, calls, out, err);
@@ -175,13 +183,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
     calls.clear();
   }
   for (const Call& call : calls) {
-    int result = 0;
-    try {
-      result = FindExport(call.name)->invoke(call);
-    } catch (const ScriptError& e) {
-      err << options.script << ": " << e.what() << "\n";
-      return 2;
-    }
+    const int result = FindExport(call.name)->invoke(call);
     const CodeMeaning meaning = MeaningOf(call.name, result);
     out << "line " << call.line << ": " << call.name << " -> " << result << " ("
         << meaning.text << ")\n";
@@ -192,12 +194,31 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
         out << "  " << message << "\n";
     }
     shownError = message;
+    jobs.Follow(call, result, PrinterOf(call));
+    if (meaning.refusal && IsJobStart(call.name) && !options.keepGoing) {
+      // Every later call of the job would be refused too.
+      err << options.script << ":" << call.line << ": " << call.name
+          << " could not start the job on \"" << PrinterOf(call)
+          << "\": " << result << " (" << meaning.text << ")"
+          << (message.empty() ? "" : ": " + message)
+          << "\n  the rest of the script was not run; `vxlabel printers` "
+             "lists the printers the library sees, --keep-going runs on\n";
+      stopped = true;
+      break;
+    }
+  }
+  bool leftOpen = false;
+  if (const Call* start = jobs.OpenJobStart()) {
+    leftOpen = true;
+    err << options.script << ":" << start->line
+        << ": warning: the job started here is never ended with PrnEnd: "
+           "nothing of it was sent\n";
   }
 
   int received = 0, labelsDrawn = 0;
   for (const std::string& printer : virtualPrinters) {
-    const int jobs = VxclVirtualJobCount(printer.c_str());
-    for (int i = 0; i < jobs; ++i) {
+    const int count = VxclVirtualJobCount(printer.c_str());
+    for (int i = 0; i < count; ++i) {
       ++received;
       const std::string bytes = VirtualJob(printer, i);
       out << "printer \"" << printer << "\" received \""
@@ -207,7 +228,6 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
         for (const std::string& line : DumpStream(bytes))
           out << "  " << line << "\n";
       if (options.outDir) {
-        std::filesystem::create_directories(*options.outDir);
         const auto path = std::filesystem::path(*options.outDir) /
                           (std::to_string(received) + ".prn");
         std::ofstream file(path, std::ios::binary);
@@ -229,7 +249,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
       }
     }
   }
-  return refused ? 1 : 0;
+  return refused || stopped || leftOpen ? 1 : 0;
 }
 
 }  // namespace vxlabel

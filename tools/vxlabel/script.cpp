@@ -41,35 +41,48 @@ class LineParser {
 
   Value Argument() {
     SkipSpace();
-    if (s_[i_] == '"') return Quoted();
-    const std::size_t start = i_;
-    if (s_[i_] == '{') {  // a placeholder's name may hold blanks
+    const int column = Column();
+    Value v;
+    if (s_[i_] == '"') {
+      v = Quoted();
+    } else if (s_[i_] == '{') {  // a placeholder's name may hold blanks
+      const std::size_t start = i_;
       const std::size_t close = s_.find('}', i_);
       if (close == std::string_view::npos) Fail("unclosed placeholder {");
       i_ = close + 1;
       if (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#')
         Fail("unexpected character after a placeholder");
-      return Bare(std::string(s_.substr(start, i_ - start)));
+      v = Bare(std::string(s_.substr(start, i_ - start)), column);
+    } else {
+      const std::size_t start = i_;
+      while (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#') ++i_;
+      v = Bare(std::string(s_.substr(start, i_ - start)), column);
     }
-    while (i_ < s_.size() && !IsSpace(s_[i_]) && s_[i_] != '#') ++i_;
-    return Bare(std::string(s_.substr(start, i_ - start)));
+    v.column = column;
+    return v;
   }
 
  private:
   [[noreturn]] void Fail(const std::string& message) const {
-    throw ScriptError(line_, message);
+    throw ScriptError(line_, message, Column());
   }
 
+ public:
+  int Column() const { return static_cast<int>(i_) + 1; }
+
+ private:
   void SkipSpace() {
     while (i_ < s_.size() && IsSpace(s_[i_])) ++i_;
   }
 
   Value Quoted() {
     const std::size_t start = i_++;
+    const int column = Column() - 1;
     Value v;
     v.kind = Value::Kind::Text;
     for (;;) {
-      if (i_ >= s_.size()) Fail("unterminated string");
+      if (i_ >= s_.size())
+        throw ScriptError(line_, "unterminated string", column);
       const char c = s_[i_++];
       if (c == '"') break;
       if (c != '\\') {
@@ -117,7 +130,7 @@ class LineParser {
     return v;
   }
 
-  Value Bare(const std::string& word) {
+  Value Bare(const std::string& word, int column) {
     Value v;
     v.source = word;
     if (word == "null") return v;
@@ -126,7 +139,8 @@ class LineParser {
       v.text = word.substr(1, word.size() - 2);
       return v;
     }
-    if (!ParseNumber(word, v)) Fail("not a number, string or null: " + word);
+    if (!ParseNumber(word, v))
+      throw ScriptError(line_, "not a number, string or null: " + word, column);
     return v;
   }
 
@@ -169,21 +183,40 @@ bool ParseNumber(const std::string& word, Value& v) {
   return true;
 }
 
-std::vector<Call> ParseScript(std::string_view text) {
-  std::vector<Call> calls;
+std::string ScriptError::Located(const std::string& file) const {
+  std::string place = file + ":" + std::to_string(line_);
+  if (column_ > 0) place += ":" + std::to_string(column_);
+  return place + ": " + message_;
+}
+
+ScriptReading ReadScript(std::string_view text) {
+  // Editors on Windows start UTF-8 files with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  ScriptReading reading;
   int number = 0;
   for (std::size_t pos = 0; pos <= text.size();) {
     const std::size_t end = std::min(text.find('\n', pos), text.size());
     LineParser parser(text.substr(pos, end - pos), ++number);
     pos = end + 1;
-    if (parser.AtEnd()) continue;
-    Call call;
-    call.line = number;
-    call.name = parser.Name();
-    while (!parser.AtEnd()) call.args.push_back(parser.Argument());
-    calls.push_back(std::move(call));
+    try {
+      if (parser.AtEnd()) continue;
+      Call call;
+      call.line = number;
+      call.column = parser.Column();
+      call.name = parser.Name();
+      while (!parser.AtEnd()) call.args.push_back(parser.Argument());
+      reading.calls.push_back(std::move(call));
+    } catch (const ScriptError& error) {
+      reading.errors.push_back(error);
+    }
   }
-  return calls;
+  return reading;
+}
+
+std::vector<Call> ParseScript(std::string_view text) {
+  ScriptReading reading = ReadScript(text);
+  if (!reading.errors.empty()) throw reading.errors.front();
+  return std::move(reading.calls);
 }
 
 }  // namespace vxlabel

@@ -23,4 +23,10 @@ VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
   return CopyText("", buffer, capacity);
 }
 
+VXCL_API int VXCL_CALL VxclPreviewFindingCount(void) { return 0; }
+
+VXCL_API int VXCL_CALL VxclPreviewFinding(int, int*, int, char*, int) {
+  return -1;
+}
+
 }  // extern "C"

@@ -1,6 +1,8 @@
 // The label preview: a virtual printer's job, or any command stream, drawn
 // as a PNG picture.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "exports/export_guard.h"
 #include "exports/host_values.h"
@@ -26,16 +28,33 @@ std::string& LastWarnings() {
   return warnings;
 }
 
+// The findings of the last preview, for VxclPreviewFinding.
+std::vector<Finding>& LastFindings() {
+  static std::vector<Finding> findings;
+  return findings;
+}
+
+static_assert(
+    static_cast<int>(FindingKind::OutsideLabel) == VXCL_FOUND_OUTSIDE_LABEL &&
+    static_cast<int>(FindingKind::BarcodeOverlap) ==
+        VXCL_FOUND_BARCODE_OVERLAP &&
+    static_cast<int>(FindingKind::UndrawableText) ==
+        VXCL_FOUND_UNDRAWABLE_TEXT &&
+    static_cast<int>(FindingKind::FaceReplaced) == VXCL_FOUND_FACE_REPLACED &&
+    static_cast<int>(FindingKind::NegativeSize) == VXCL_FOUND_NEGATIVE_SIZE);
+
 // Draws the stream and writes the picture. The preview's refusals end here.
 Outcome DrawAndWrite(std::string_view stream, const PreviewMetrics& metrics,
                      std::string_view pngPath) {
   ClearLastError();
   LastWarnings().clear();
+  LastFindings().clear();
   try {
-    const StreamPreview preview =
+    StreamPreview preview =
         PreviewStream(stream, metrics, *CurrentPlatform().fonts);
     for (const std::string& warning : preview.warnings)
       LastWarnings() += warning + "\n";
+    LastFindings() = std::move(preview.findings);
     WriteFile(std::string(pngPath),
               EncodePng(preview.labels, metrics.dotsPerMm));
   } catch (const PreviewSizeError& error) {
@@ -131,6 +150,33 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char* stream,
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
   return CopyText(LastWarnings(), buffer, capacity);
+}
+
+VXCL_API int VXCL_CALL VxclPreviewFindingCount(void) {
+  return GuardedReading(0, [] { return static_cast<int>(LastFindings().size()); });
+}
+
+VXCL_API int VXCL_CALL VxclPreviewFinding(int index, int* fields,
+                                          int fieldCount, char* message,
+                                          int capacity) {
+  return GuardedReading(-1, [&] {
+    const std::vector<Finding>& all = LastFindings();
+    if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return -1;
+    const Finding& f = all[static_cast<std::size_t>(index)];
+    const int values[VXCL_FINDING_FIELDS] = {
+        static_cast<int>(f.kind),
+        f.label,
+        Saturated(f.offset),
+        Saturated(f.otherOffset),
+        Saturated(f.extent.x),
+        Saturated(f.extent.y),
+        Saturated(f.extent.Empty() ? 0 : f.extent.width),
+        Saturated(f.extent.Empty() ? 0 : f.extent.height)};
+    if (fields)
+      for (int i = 0; i < std::min<int>(fieldCount, VXCL_FINDING_FIELDS); ++i)
+        fields[i] = values[i];
+    return CopyText(f.message, message, capacity);
+  });
 }
 
 }  // extern "C"

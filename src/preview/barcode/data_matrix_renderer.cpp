@@ -90,6 +90,12 @@ int LegacySymbolSide(const DataMatrixSettings& settings, std::size_t length) {
   return 49;
 }
 
+// "ECC 080", as the symbology names its levels.
+std::string EccName(int ecc) {
+  std::string digits = std::to_string(ecc);
+  return std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
+}
+
 void DrawDataMatrix(const ElementContext& context,
                     const DataMatrixSettings& settings, std::string_view data) {
   if (settings.ecc != 200) {
@@ -98,6 +104,9 @@ void DrawDataMatrix(const ElementContext& context,
     const int rows = settings.rows > 0 ? settings.rows : side;
     context.Warn("Data Matrix ECC " + std::to_string(settings.ecc) +
                  " cannot be drawn: a placeholder of its size");
+    context.Find(FindingKind::DataMatrixEcc,
+                 "Data Matrix at ECC " + EccName(settings.ecc) +
+                     ": many scanners read only ECC 200");
     DrawHatchedBox(context.placement, context.fonts,
                    {0, 0, static_cast<long long>(columns) * settings.cellWidth,
                     static_cast<long long>(rows) * settings.cellHeight},

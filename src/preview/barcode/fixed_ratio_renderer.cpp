@@ -134,6 +134,9 @@ void DrawFixedRatioBarcode(const ElementContext& context,
   }
   context.Warn("barcode type \"" + Shown(std::string_view(&*type, 1)) +
                "\" unknown: not drawn");
+  context.Find(FindingKind::BarcodeType,
+               "barcode type \"" + Shown(std::string_view(&*type, 1)) +
+                   "\" is not a type the printers know: nothing prints");
 }
 
 }  // namespace vxcl::preview
