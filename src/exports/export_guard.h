@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "job/job_limits.h"
 #include "job/job_start.h"
 #include "job/outcome.h"
 
@@ -48,6 +49,9 @@ int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
   }
   try {
     return Answer(body());
+  } catch (const JobFullError& full) {
+    // A refusal, not a failure: nothing was appended.
+    return Answer(Outcome(VXCL_JOB_TOO_LARGE, full.what()));
   } catch (const std::bad_alloc&) {
     RecordLastError("out of memory");
   } catch (const std::exception& error) {

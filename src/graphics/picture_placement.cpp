@@ -4,6 +4,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
+#include "job/job_limits.h"
 #include "raster/bitmap_rotation.h"
 #include "raster/bmp_decoder.h"
 #include "raster/decoded_picture.h"
@@ -28,9 +29,9 @@ bool TurnedByLibrary(int rotation) {
 
 // The picture reduced to one bit, or why it cannot be read: the decoders'
 // complaints end here.
-Expected<OneBitBitmap> LoadOneBit(Format format, std::string_view path) {
+Expected<OneBitBitmap> LoadOneBit(Format format, PictureFile& picture) {
   try {
-    const PictureFileBytes file = ReadPictureFile(path);
+    const PictureFileBytes file = picture.ReadAll();
     if (format == Format::Bmp) return ReduceToOneBit(BmpPicture(file.Bytes()));
     return ReduceToOneBit(PcxPicture(file.Bytes()));
   } catch (const PictureError& error) {
@@ -45,8 +46,9 @@ void Pad(OneBitBitmap& picture) {
 Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   if (!job.open) return VXCL_NO_JOB;
   if (!args.fileName) return VXCL_PICTURE_NAME_NULL;
-  const std::string_view path = *args.fileName;
-  if (!PictureFileExists(path)) return VXCL_PICTURE_FILE_MISSING;
+  // Opened once, here: the file found is the file read later.
+  PictureFile file(*args.fileName);
+  if (!file.Exists()) return VXCL_PICTURE_FILE_MISSING;
 
   CheckCode code;
   int rotation = args.rotation;
@@ -68,9 +70,19 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
     }
   }
 
-  Expected<OneBitBitmap> loaded = LoadOneBit(format, path);
+  Expected<OneBitBitmap> loaded = LoadOneBit(format, file);
   if (!loaded) return std::move(loaded.Failure());
   OneBitBitmap picture = std::move(*loaded);
+  // Refused before it is stretched, turned or encoded.
+  const int finalWidth = scaled ? widthDots : picture.Width();
+  const int finalHeight = scaled ? heightDots : picture.Height();
+  const char* call = format == Format::Bmp ? "PrnDrawBMP" : "PrnDrawPCX";
+  Outcome room = RoomInJob(
+      job,
+      GraphicElementsBytes(PaddedSide(finalWidth), PaddedSide(finalHeight)),
+      std::string(call) + ": the picture of " + std::to_string(finalWidth) +
+          " x " + std::to_string(finalHeight) + " dots");
+  if (room.code != VXCL_OK) return room;
   if (scaled) picture = Stretch(picture, widthDots, heightDots);
 
   // BMP pictures turn padded, PCX pictures turn first and are padded after;
@@ -90,7 +102,10 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   if (format == Format::Pcx) Pad(picture);
 
   // The picture's dark pixels are already the set bits the printer prints.
-  AppendElement(job, rotation, h, v, EncodeBitmapGraphic(picture));
+  Expected<std::string> elements =
+      GraphicElements(rotation, h, v, picture, call);
+  if (!elements) return std::move(elements.Failure());
+  AppendElementText(job, *elements);
   return code.Result();
 }
 

@@ -8,6 +8,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
+#include "job/job_limits.h"
 #include "platform/font_rasterizer.h"
 #include "platform/host_text.h"
 #include "raster/bitmap_rotation.h"
@@ -186,6 +187,12 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
     return {VXCL_INTERNAL_FAILURE, "the text is too large to draw"};
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
+  // Refused before it is drawn.
+  Outcome room =
+      RoomInJob(job, GraphicElementsBytes(paddedWidth, paddedHeight),
+                "PrnTrueTypeFont: the text of " + std::to_string(keptWidth) +
+                    " x " + std::to_string(keptHeight) + " dots");
+  if (room.code != VXCL_OK) return room;
 
   const OneBitBitmap bitmap = DrawTurned(
       *font, text, quarters, cell,
@@ -194,8 +201,11 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
   const long long offDots = MmToDots(job.dotsPerMm, args.alignOffset);
   const long long x =
       AlignedX(job, args.alignMode, xDots, offDots, paddedWidth);
-  AppendElement(job, rotation, Saturated(x + job.shiftDots), Saturated(yDots),
-                EncodeBitmapGraphic(bitmap));
+  Expected<std::string> elements =
+      GraphicElements(rotation, Saturated(x + job.shiftDots), Saturated(yDots),
+                      bitmap, "PrnTrueTypeFont");
+  if (!elements) return std::move(elements.Failure());
+  AppendElementText(job, *elements);
   return code.Result();
 }
 

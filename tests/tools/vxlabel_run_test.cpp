@@ -49,9 +49,9 @@ TEST(VxlabelTest, RefusalsMakeTheExitCodeNonZero) {
   const VxlabelRun run = RunVxlabel(
       {"run", dir.Write("s.vxl", "PrnInit \"P\" 1 2 50 20 0\nPrnEnd\n")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.output.find(
-                "line 2: PrnEnd -> 5 (no quantity was set; nothing sent"),
-            std::string::npos)
+  EXPECT_NE(
+      run.output.find("line 2: PrnEnd -> 5 (no quantity was set; nothing sent"),
+      std::string::npos)
       << run.output;
   const VxlabelRun warned = RunVxlabel(
       {"run",
@@ -72,11 +72,17 @@ TEST(VxlabelTest, ScriptErrorsStopWithTheLine) {
        "line 1: PrnQty argument 1 (\"one\") must be an integer"},
       {"PrnDrawLine 1 2 3 4.5 5\n", "line 1: PrnDrawLine argument 4 (4.5)"},
       {"\nPrnQty \"x\n", "line 2: unterminated string"},
+      // A C string would end at the NUL: refused before any call runs.
+      {"PrnInit \"P\" 1 2 50 20 0\nPrnInternalFont 0 1 1 \"U\" 1 1 0 "
+       "\"AB\\0CD\"\n",
+       "bad.vxl: line 2: PrnInternalFont argument 8 (\"AB\\0CD\") holds a "
+       "\\0 byte"},
   };
   for (const auto& c : cases) {
     const VxlabelRun run = RunVxlabel({"run", dir.Write("bad.vxl", c.script)});
     EXPECT_EQ(run.exitCode, 2) << c.script;
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("PrnInit ->"), std::string::npos) << run.output;
   }
 }
 

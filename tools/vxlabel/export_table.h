@@ -26,6 +26,10 @@ const ExportSignature* FindExport(std::string_view name);
 
 const std::vector<ExportSignature>& AllExports();
 
+// Throws ScriptError when a string argument for a zero-terminated string
+// parameter holds a NUL byte, which would cut it short.
+void CheckCStrings(const Call& call);
+
 // The names of the job starts and maintenance calls, whose first argument
 // is a printer name.
 bool TakesPrinterName(std::string_view name);

@@ -108,9 +108,11 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   std::vector<Call> calls;
   try {
     calls = ParseScript(ReadFile(options.script));
-    for (const Call& call : calls)
+    for (const Call& call : calls) {
       if (!FindExport(call.name))
         throw ScriptError(call.line, "unknown function " + call.name);
+      CheckCStrings(call);
+    }
   } catch (const std::exception& e) {
     err << options.script << ": " << e.what() << "\n";
     return 2;

@@ -1,5 +1,6 @@
 // The label preview's calls in a build without the preview (Windows, where
 // libpng and libzint are not built): each answers so, and nothing is drawn.
+#include "exports/export_guard.h"
 #include "exports/host_values.h"
 #include "vxclcmd.h"
 
@@ -17,7 +18,7 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char*, int, int, double,
 }
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
-  return CopyText("", buffer, capacity);
+  return Guarded(0, [&] { return CopyText("", buffer, capacity); });
 }
 
 }  // extern "C"

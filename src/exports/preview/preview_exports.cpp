@@ -108,7 +108,8 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char* stream,
 }
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
-  return CopyText(LastWarnings(), buffer, capacity);
+  // Under the lock: a preview on another thread rewrites the warnings.
+  return Guarded(0, [&] { return CopyText(LastWarnings(), buffer, capacity); });
 }
 
 }  // extern "C"
