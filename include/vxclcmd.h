@@ -74,6 +74,9 @@ typedef enum VxclResult {
 #undef VXCL_RESULT_FOR
 } VxclResult;
 
+/* Every call that adds to a job also returns 170 (nothing added) when the
+ * job's elements would pass 64 MiB. */
+
 /* PrnCTDefault: setting n (1..21) out of range; codes 256..276. */
 #define VXCL_CT_SETTING(n) (255 + (n))
 
@@ -99,8 +102,9 @@ VXCL_API int VXCL_CALL PrnInitESeries(const char *printerName, int darkness,
  * picture (shrinking keeps dark pixels); otherwise one pixel is one dot.
  * Only exactly white pixels stay blank. Accepts 1, 4, 8, 16, 24 and 32 bits
  * per pixel, uncompressed or with colour masks, bottom-up or top-down.
- * Returns 0, 1, 7 (rotation out of range, 0 used), 48, 49, 50 or 51; on
- * 48..51 nothing is added. */
+ * A picture of more than 7992 dots on a side is sent as several graphics
+ * that print as one. Returns 0, 1, 7 (rotation out of range, 0 used), 48,
+ * 49, 50, 51, 170 or 171; on 48..51, 170 and 171 nothing is added. */
 VXCL_API int VXCL_CALL PrnDrawBMP(int rotation, double x, double y,
                                   double width, double height,
                                   const char *fileName);
@@ -241,8 +245,10 @@ VXCL_API int VXCL_CALL PrnAGFARasterFont(unsigned int direction, double x,
  * each moved by alignOffset; any other value places the text at x without
  * the media offset. fontName and text: UTF-8, or Windows-1252 for bytes that
  * are not valid UTF-8; null is the default sans font and the empty text.
- * Returns 0, 1, 7 (rotation out of range: 0 used) or 31 (text too large to
- * draw or a font failure: nothing added, see VxclLastError). */
+ * Returns 0, 1, 7 (rotation out of range: 0 used), 31 (text too large to
+ * draw or a font failure: nothing added, see VxclLastError), 170 or 171
+ * (nothing added); text of more than 7992 dots on a side is sent as
+ * several graphics that print as one. */
 VXCL_API int VXCL_CALL PrnTrueTypeFont(int rotation, double x, double y,
                                        const char *fontName, int fontSize,
                                        int charWidth, int charHeight,

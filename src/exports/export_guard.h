@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "job/job_limits.h"
 #include "job/job_start.h"
 #include "job/outcome.h"
 
@@ -58,6 +59,9 @@ int Guarded(std::string_view call, int failureCode, Body&& body,
   ClearLastError();
   try {
     return Answer(call, body());
+  } catch (const JobFullError& full) {
+    // A refusal, not a failure: nothing was appended.
+    return Answer(call, Outcome(VXCL_JOB_TOO_LARGE, full.what()));
   } catch (const std::bad_alloc&) {
     Answer(call, Outcome(VXCL_INTERNAL_FAILURE, "out of memory"));
   } catch (const std::exception& error) {

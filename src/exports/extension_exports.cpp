@@ -81,6 +81,10 @@ VXCL_API int VXCL_CALL VxclLastError(char* buffer, int capacity) {
   });
 }
 
-VXCL_API int VXCL_CALL VxclVersion(void) { return VXCL_VERSION_NUMBER; }
+// Under the lock as every export is, though it only reads a constant.
+VXCL_API int VXCL_CALL VxclVersion(void) {
+  return GuardedReading(VXCL_VERSION_NUMBER,
+                        [] { return VXCL_VERSION_NUMBER; });
+}
 
 }  // extern "C"

@@ -1,4 +1,4 @@
-// Picture files on disk: whether one exists, and its bytes.
+// Picture files on disk, opened once: the file checked is the file read.
 #ifndef VXCL_GRAPHICS_PICTURE_FILE_H
 #define VXCL_GRAPHICS_PICTURE_FILE_H
 
@@ -8,29 +8,39 @@
 #include <span>
 #include <string_view>
 
+#include "platform/host_files.h"
+
 namespace vxcl {
 
 // Larger files are refused unread: the largest picture the decoders accept
 // takes well under this much, even run-length encoded at its worst.
 inline constexpr std::uint64_t kMaxPictureFileBytes = std::uint64_t{1} << 30;
 
-// True for a file (or a link to one); a directory, a missing name and the
-// empty name are not picture files.
-bool PictureFileExists(std::string_view path);
-
 class PictureFileBytes {
  public:
   std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }
 
  private:
-  friend PictureFileBytes ReadPictureFile(std::string_view path);
+  friend class PictureFile;
   std::unique_ptr<std::uint8_t[]> data_;
   std::size_t size_ = 0;
 };
 
-// The whole file; throws PictureError when it cannot be opened or read, or
-// is larger than kMaxPictureFileBytes.
-PictureFileBytes ReadPictureFile(std::string_view path);
+// A picture file opened by name. A file (or a link to one) opens; a
+// directory, a FIFO, a device, a missing name and the empty name are not
+// picture files. Opening never blocks.
+class PictureFile {
+ public:
+  explicit PictureFile(std::string_view path);
+
+  bool Exists() const;
+  // The whole file; throws PictureError when it cannot be opened or read,
+  // or is larger than kMaxPictureFileBytes.
+  PictureFileBytes ReadAll();
+
+ private:
+  RegularFile file_;
+};
 
 }  // namespace vxcl
 

@@ -5,6 +5,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
+#include "job/job_limits.h"
 #include "raster/bitmap_rotation.h"
 #include "raster/bmp_decoder.h"
 #include "raster/decoded_picture.h"
@@ -29,9 +30,10 @@ bool TurnedByLibrary(int rotation) {
 
 // The picture reduced to one bit, or why it cannot be read: the decoders'
 // complaints end here.
-Expected<OneBitBitmap> LoadOneBit(Format format, std::string_view path) {
+Expected<OneBitBitmap> LoadOneBit(Format format, PictureFile& picture,
+                                  std::string_view path) {
   try {
-    const PictureFileBytes file = ReadPictureFile(path);
+    const PictureFileBytes file = picture.ReadAll();
     if (format == Format::Bmp) return ReduceToOneBit(BmpPicture(file.Bytes()));
     return ReduceToOneBit(PcxPicture(file.Bytes()));
   } catch (const PictureError& error) {
@@ -52,7 +54,9 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
     return Outcome(VXCL_PICTURE_NAME_NULL,
                    "FileName is a null pointer; nothing added");
   const std::string_view path = *args.fileName;
-  if (!PictureFileExists(path))
+  // Opened once, here: the file found is the file read later.
+  PictureFile file(path);
+  if (!file.Exists())
     return Outcome(VXCL_PICTURE_FILE_MISSING,
                    "FileName " + QuotedName(path) +
                        ": no such file (or not a regular file); nothing "
@@ -88,12 +92,21 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
     }
   }
 
-  Expected<OneBitBitmap> loaded = LoadOneBit(format, path);
+  Expected<OneBitBitmap> loaded = LoadOneBit(format, file, path);
   if (!loaded) {
     code.Fail(loaded.Failure().code, loaded.Failure().message);
     return code.Result();
   }
   OneBitBitmap picture = std::move(*loaded);
+  // Refused before it is stretched, turned or encoded.
+  const int finalWidth = scaled ? widthDots : picture.Width();
+  const int finalHeight = scaled ? heightDots : picture.Height();
+  Outcome room = RoomInJob(
+      job,
+      GraphicElementsBytes(PaddedSide(finalWidth), PaddedSide(finalHeight)),
+      "the picture of " + std::to_string(finalWidth) + " x " +
+          std::to_string(finalHeight) + " dots");
+  if (room.code != VXCL_OK) return room;
   if (scaled) picture = Stretch(picture, widthDots, heightDots);
 
   // BMP pictures turn padded, PCX pictures turn first and are padded after;
@@ -113,7 +126,9 @@ Outcome PlacePicture(JobState& job, Format format, const PictureArgs& args) {
   if (format == Format::Pcx) Pad(picture);
 
   // The picture's dark pixels are already the set bits the printer prints.
-  AppendElement(job, rotation, h, v, EncodeBitmapGraphic(picture));
+  Expected<std::string> elements = GraphicElements(rotation, h, v, picture);
+  if (!elements) return std::move(elements.Failure());
+  AppendElementText(job, *elements);
   return code.Result();
 }
 

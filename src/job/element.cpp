@@ -1,6 +1,7 @@
 #include "job/element.h"
 
 #include "job/commands.h"
+#include "job/job_limits.h"
 
 namespace vxcl {
 
@@ -31,7 +32,13 @@ std::string ElementText(int direction, int h, int v, std::string_view command) {
 
 void AppendElement(JobState& job, int direction, int h, int v,
                    std::string_view command) {
-  job.body += ElementText(direction, h, v, command);
+  AppendElementText(job, ElementText(direction, h, v, command));
+}
+
+void AppendElementText(JobState& job, std::string_view text) {
+  Outcome room = RoomInJob(job, text.size(), "an element");
+  if (room.code != VXCL_OK) throw JobFullError(room.message);
+  job.body += text;
 }
 
 }  // namespace vxcl

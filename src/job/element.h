@@ -24,9 +24,13 @@ int SizeDots(const JobState& job, double mm);
 std::string ElementText(int direction, int h, int v, std::string_view command);
 
 // Appends one element to the job body. The text is built first, so a failed
-// allocation leaves the body as it was.
+// allocation leaves the body as it was. Throws JobFullError, nothing
+// appended, when the job would pass kMaxJobBytes.
 void AppendElement(JobState& job, int direction, int h, int v,
                    std::string_view command);
+
+// The same for elements already made into text (ElementText, one or more).
+void AppendElementText(JobState& job, std::string_view text);
 
 }  // namespace vxcl
 

@@ -9,6 +9,7 @@
 #include "job/commands.h"
 #include "job/element.h"
 #include "job/graphic_command.h"
+#include "job/job_limits.h"
 #include "platform/font_rasterizer.h"
 #include "platform/host_text.h"
 #include "raster/bitmap_rotation.h"
@@ -194,6 +195,11 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
   }
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
+  // Refused before it is drawn.
+  Outcome room = RoomInJob(job, GraphicElementsBytes(paddedWidth, paddedHeight),
+                           "the text of " + std::to_string(keptWidth) + " x " +
+                               std::to_string(keptHeight) + " dots");
+  if (room.code != VXCL_OK) return room;
 
   const OneBitBitmap bitmap = DrawTurned(
       *font, text, quarters, cell,
@@ -202,8 +208,10 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
   const long long offDots = MmToDots(job.dotsPerMm, args.alignOffset);
   const long long x =
       AlignedX(job, args.alignMode, xDots, offDots, paddedWidth);
-  AppendElement(job, rotation, Saturated(x + job.shiftDots), Saturated(yDots),
-                EncodeBitmapGraphic(bitmap));
+  Expected<std::string> elements = GraphicElements(
+      rotation, Saturated(x + job.shiftDots), Saturated(yDots), bitmap);
+  if (!elements) return std::move(elements.Failure());
+  AppendElementText(job, *elements);
   return code.Result();
 }
 

@@ -4,14 +4,20 @@
 // turned away as busy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "exports/export_guard.h"
 #include "platform/virtual_printers.h"
+#include "support/export_calls.h"
 #include "support/job_fixture.h"
+#include "support/scratch_dir.h"
 #include "vxclcmd.h"
 
 namespace vxcl::test {
@@ -88,6 +94,81 @@ TEST_F(ThreadSafetyTest, ThreadsHammeringOneJobNeverCorruptIt) {
     const std::string bytes = VirtualPrinters().Job(kPrinter, i)->bytes;
     ASSERT_TRUE(IsWhole(bytes, OpenJobHeader())) << i << ": " << Show(bytes);
   }
+}
+
+// Null, zero and empty arguments: every export answers them at once.
+struct ZeroArguments {
+  template <class T>
+  T Get(std::size_t) {
+    return T{};
+  }
+};
+
+// An export that ran without the lock would answer while another thread
+// holds it; each must wait until the lock is free.
+TEST_F(ThreadSafetyTest, EveryExportWaitsForTheLock) {
+  ForEachExport([&](std::string_view name, auto fn) {
+    std::atomic<bool> calling{false}, answered{false};
+    std::unique_lock<std::recursive_mutex> held(ExportLock());
+    std::thread caller([&] {
+      ZeroArguments zero;
+      calling = true;
+      CallWith(fn, zero);
+      answered = true;
+    });
+    while (!calling) std::this_thread::yield();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(answered) << name << " ran while another thread held the lock";
+    held.unlock();
+    caller.join();
+    EXPECT_TRUE(answered) << name;
+  });
+}
+
+// One thread draws previews while another reads their warnings: the reader
+// sees one preview's warnings whole, never a half-written or freed text.
+TEST_F(ThreadSafetyTest, PreviewWarningsReadWhilePreviewsAreDrawn) {
+  ScratchDir dir;
+  const std::string png = (dir.Path() / "label.png").string();
+  // A graphic cut short and an unknown command: two different warnings.
+  const std::array<std::string, 2> streams = {
+      B("<STX><ESC>A<ESC>H10<ESC>V10<ESC>GB002009<xFF><ESC>Q1<ESC>Z<ETX>"),
+      B("<STX><ESC>A<ESC>H10<ESC>V10<ESC>}}<ESC>Q1<ESC>Z<ETX>")};
+  auto preview = [&](const std::string& stream) {
+    return VxclPreviewStream(
+        reinterpret_cast<const unsigned char*>(stream.data()),
+        static_cast<int>(stream.size()), 203, 104.0, 100.0, 50.0, png.c_str());
+  };
+  auto warnings = [] {
+    std::string text(4096, '\0');
+    const int length = VxclPreviewWarnings(text.data(), 4096);
+    text.resize(static_cast<std::size_t>(std::min(length, 4095)));
+    return text;
+  };
+  std::array<std::string, 2> expected;
+  for (std::size_t i = 0; i < streams.size(); ++i) {
+    ASSERT_EQ(preview(streams[i]), 1);
+    expected[i] = warnings();
+    ASSERT_FALSE(expected[i].empty()) << i;
+  }
+  ASSERT_NE(expected[0], expected[1]);
+
+  std::atomic<bool> done{false};
+  std::atomic<int> failedPreviews{0};
+  std::thread drawer([&] {
+    for (int round = 0; round < 300; ++round)
+      if (preview(streams[round % 2]) != 1) ++failedPreviews;
+    done = true;
+  });
+  int reads = 0, torn = 0;
+  while (!done) {
+    const std::string seen = warnings();
+    ++reads;
+    if (seen != expected[0] && seen != expected[1]) ++torn;
+  }
+  drawer.join();
+  EXPECT_EQ(failedPreviews, 0);
+  EXPECT_EQ(torn, 0) << "of " << reads << " reads";
 }
 
 }  // namespace

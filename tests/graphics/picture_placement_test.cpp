@@ -1,7 +1,13 @@
 // PrnDrawBMP and PrnDrawPCX as whole calls on an open job.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "support/bytes.h"
 #include "support/graphic_element.h"
@@ -264,6 +270,59 @@ TEST_F(PictureTest, RefusalsAppendNothing) {
     }
     EXPECT_EQ(PrintedElements(), alone) << c.code;
   }
+}
+
+// Another thread swaps the picture's name between a BMP and a FIFO: every
+// call answers at once, drawing the BMP (1) or finding no picture file
+// (49), and none waits for a writer to open the FIFO.
+TEST_F(PictureTest, NameSwappedForAFifoNeverHoldsTheCall) {
+  const std::string bmp = Bmp(8, 8, AllDark);
+  const std::string fifo = (dir_.Path() / "fifo").string();
+  const std::string next = (dir_.Path() / "next").string();
+  const std::string target = (dir_.Path() / "target").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(::link(bmp.c_str(), target.c_str()), 0);
+  OpenFullWidthJob();
+  EXPECT_EQ(PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, fifo.c_str()), 49);
+
+  std::atomic<bool> done{false};
+  std::thread swapper([&] {
+    for (bool toFifo = true; !done; toFifo = !toFifo) {
+      ::unlink(next.c_str());
+      if (::link((toFifo ? fifo : bmp).c_str(), next.c_str()) == 0)
+        ::rename(next.c_str(), target.c_str());
+    }
+  });
+  // A call held by the FIFO is let go by a writer, and counted.
+  std::atomic<int> held{0};
+  std::thread watchdog([&] {
+    auto last = std::chrono::steady_clock::now();
+    while (!done) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      if (std::chrono::steady_clock::now() - last < std::chrono::seconds(5))
+        continue;
+      const int writer = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+      ++held;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      if (writer >= 0) ::close(writer);
+      last = std::chrono::steady_clock::now();
+    }
+  });
+  int drawn = 0, other = 0;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (std::chrono::steady_clock::now() < end) {
+    const int result = PrnDrawBMP(0, 0.0, 0.0, 0.0, 0.0, target.c_str());
+    if (result == 1)
+      ++drawn;
+    else if (result != 49)
+      ++other;
+  }
+  done = true;
+  swapper.join();
+  watchdog.join();
+  EXPECT_EQ(held, 0);
+  EXPECT_EQ(other, 0);
+  EXPECT_GT(drawn, 0);
 }
 
 TEST_F(PictureTest, NoJobMeansNothingIsChecked) {

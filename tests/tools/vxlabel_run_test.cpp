@@ -84,6 +84,11 @@ TEST(VxlabelTest, ScriptErrorsStopWithTheLineAndColumn) {
        "bad.vxl:1:1: unknown function PrnDrawLin; did you mean PrnDrawLine?"},
       {"prnqty 1\n",
        "bad.vxl:1:1: unknown function prnqty; did you mean PrnQty?"},
+      // A C string would end at the NUL: refused before any call runs.
+      {"PrnInit \"P\" 1 2 50 20 0\nPrnInternalFont 0 1 1 \"U\" 1 1 0 "
+       "\"AB\\0CD\"\n",
+       "bad.vxl:2: PrnInternalFont argument 8 (\"AB\\0CD\") holds a "
+       "\\0 byte"},
   };
   for (const auto& c : cases) {
     const std::string script = dir.Write("bad.vxl", c.script);
@@ -92,6 +97,7 @@ TEST(VxlabelTest, ScriptErrorsStopWithTheLineAndColumn) {
     EXPECT_NE(run.output.find(dir.Path().string() + "/" + c.message),
               std::string::npos)
         << run.output;
+    EXPECT_EQ(run.output.find("PrnInit ->"), std::string::npos) << run.output;
   }
 }
 

@@ -60,6 +60,20 @@ long long Integer(const Call& call, std::size_t i, const char* wanted) {
   return static_cast<long long>(v.number);
 }
 
+// A C string ends at its first NUL: the call would see only what stands
+// before a \0, so such a string is refused rather than cut.
+const std::string& WholeCString(const Call& call, std::size_t index) {
+  const std::string& text = call.args[index].text;
+  if (text.find('\0') != std::string::npos)
+    throw ScriptError(
+        call.line, call.name + " argument " + std::to_string(index + 1) + " (" +
+                       call.args[index].source +
+                       ") holds a \\0 byte, but the call takes a "
+                       "zero-terminated string and would see only what "
+                       "stands before it");
+  return text;
+}
+
 // One converter a parameter type. Strings stay alive in the Call.
 template <class T>
 struct Arg;
@@ -108,7 +122,7 @@ struct Arg<const char*> {
     const Value& v = c.args[i];
     if (v.kind == Value::Kind::Null) return nullptr;
     if (v.kind != Value::Kind::Text) Mismatch(c, i, "a string or null");
-    return v.text.c_str();
+    return WholeCString(c, i).c_str();
   }
 };
 
@@ -121,7 +135,7 @@ struct Arg<const char**> {
     const Value& v = c.args[i];
     if (v.kind == Value::Kind::Null) return nullptr;
     if (v.kind != Value::Kind::Text) Mismatch(c, i, "a string or null");
-    slots[i % 8] = v.text.c_str();
+    slots[i % 8] = WholeCString(c, i).c_str();
     return &slots[i % 8];
   }
 };
@@ -240,6 +254,16 @@ const ExportSignature* FindExport(std::string_view name) {
 
 std::string DeclarationOf(std::string_view name) {
   return std::string(name) + "(" + std::string(ParametersOf(name)) + ")";
+}
+
+void CheckCStrings(const Call& call) {
+  const ExportSignature* signature = FindExport(call.name);
+  if (!signature) return;
+  for (std::size_t i = 0; i < call.args.size() && i < signature->params.size();
+       ++i)
+    if ((signature->params[i] == 's' || signature->params[i] == 'p') &&
+        call.args[i].kind == Value::Kind::Text)
+      WholeCString(call, i);
 }
 
 bool TakesPrinterName(std::string_view name) {

@@ -32,6 +32,10 @@ const std::vector<ExportSignature>& AllExports();
 // "PrnQty(int quantity)": the export as the public header declares it.
 std::string DeclarationOf(std::string_view name);
 
+// Throws ScriptError when a string argument for a zero-terminated string
+// parameter holds a NUL byte, which would cut it short.
+void CheckCStrings(const Call& call);
+
 // The names of the job starts and maintenance calls, whose first argument
 // is a printer name.
 bool TakesPrinterName(std::string_view name);

@@ -4,7 +4,8 @@
 //   PrnInit "Label Printer" 3 4 100 50 0
 //   PrnDrawLine 10 20 0 2 50.0
 //
-// Strings are in double quotes with C escapes (\x1b, \", \\, \n, \t, \0);
+// Strings are in double quotes with C escapes (\x1b, \", \\, \n, \t, \0:
+// refused in a string the call takes zero-terminated);
 // `null` is a null pointer; numbers are decimal integers, decimals, or
 // nan / inf / -inf. A bare `{name}` is a data placeholder, filled in from a
 // data file by `vxlabel run --data` (data_merge.h).

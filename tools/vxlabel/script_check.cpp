@@ -63,6 +63,11 @@ std::vector<ScriptError> CheckScript(const ScriptReading& reading,
       }
     std::vector<ScriptError> argumentErrors;
     e->checkArguments(call, argumentErrors);
+    try {
+      CheckCStrings(call);
+    } catch (ScriptError& error) {
+      argumentErrors.push_back(std::move(error));
+    }
     for (ScriptError& error : argumentErrors)
       if (std::find(placeholderColumns.begin(), placeholderColumns.end(),
                     error.column()) == placeholderColumns.end())

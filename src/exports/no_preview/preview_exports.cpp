@@ -20,13 +20,15 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char*, int, int, double,
 }
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
-  return CopyText("", buffer, capacity);
+  return GuardedReading(0, [&] { return CopyText("", buffer, capacity); });
 }
 
-VXCL_API int VXCL_CALL VxclPreviewFindingCount(void) { return 0; }
+VXCL_API int VXCL_CALL VxclPreviewFindingCount(void) {
+  return GuardedReading(0, [] { return 0; });
+}
 
 VXCL_API int VXCL_CALL VxclPreviewFinding(int, int*, int, char*, int) {
-  return -1;
+  return GuardedReading(-1, [] { return -1; });
 }
 
 }  // extern "C"

@@ -149,7 +149,9 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char* stream,
 }
 
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char* buffer, int capacity) {
-  return CopyText(LastWarnings(), buffer, capacity);
+  // Under the lock: a preview on another thread rewrites the warnings.
+  return GuardedReading(
+      0, [&] { return CopyText(LastWarnings(), buffer, capacity); });
 }
 
 VXCL_API int VXCL_CALL VxclPreviewFindingCount(void) {

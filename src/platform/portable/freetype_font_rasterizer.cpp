@@ -18,6 +18,7 @@
 #include FT_TRUETYPE_TABLES_H
 #include FT_SIZES_H
 
+#include "platform/portable/kept_loaded.h"
 #include "raster/bitmap_drawing.h"
 
 namespace vxcl {
@@ -411,6 +412,14 @@ FontKey KeyOf(const FontRequest& r) {
 }  // namespace
 
 struct FreeTypeFontRasterizer::Caches {
+  // fontconfig's configuration is the process's, never released (another
+  // user may share it): unloading fontconfig with this library would lose
+  // it at every unload, so once used fontconfig and FreeType stay loaded.
+  Caches() {
+    KeepLoaded(reinterpret_cast<void*>(&FcConfigSubstitute));
+    KeepLoaded(reinterpret_cast<void*>(&FT_Init_FreeType));
+  }
+
   std::shared_ptr<FreeTypeLibrary> library =
       std::make_shared<FreeTypeLibrary>();
   std::map<std::tuple<std::string, int, bool>, FaceMatch> matches;

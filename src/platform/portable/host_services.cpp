@@ -1,9 +1,7 @@
 // The host services outside Windows: no message queue, a steady clock,
-// FreeType fonts, text that is UTF-8 on both sides, and file names taken
-// byte for byte.
+// FreeType fonts and text that is UTF-8 on both sides (files: host_files.cpp).
 #include "platform/clock.h"
 #include "platform/host_events.h"
-#include "platform/host_files.h"
 #include "platform/host_text.h"
 #include "platform/platform.h"
 #include "platform/portable/freetype_font_rasterizer.h"
@@ -30,13 +28,5 @@ std::string FromHostCodePage(std::string_view hostText) {
 }
 
 std::string MessageForHost(std::string_view utf8) { return std::string(utf8); }
-
-std::filesystem::path HostFilePath(std::string_view hostName) {
-  return std::filesystem::path(hostName);
-}
-
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-  return std::fopen(path.c_str(), "rb");
-}
 
 }  // namespace vxcl
