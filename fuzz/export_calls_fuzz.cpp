@@ -66,6 +66,7 @@ constexpr const char* kTexts[] = {
 void ResetWorld() {
   vxcl::TheJob() = vxcl::JobState{};
   vxcl::ClearLastError();
+  VxclSetTextEncoding(nullptr);  // an earlier input may have chosen one
   auto& printers = vxcl::VirtualPrinters();
   if (auto names = printers.PrinterNames())
     for (const std::string& name : *names) printers.Remove(name);

@@ -346,6 +346,17 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
  * the last job start, maintenance job, VxclPrinterMetrics or preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 
+/* Chooses the encoding of the text and face names the host passes (and of
+ * the messages VxclLastError gives), for programs ported from Windows that
+ * keep their code page: a name as iconv knows it, such as "CP950" or "BIG5"
+ * (Traditional Chinese), "SHIFT_JIS" or "CP932", "GBK" or "CP936", "EUC-KR"
+ * or "CP949", "UTF-8"; null or "" restores the default, UTF-8 with any
+ * byte outside a valid sequence read as Windows-1252. A sequence the
+ * encoding does not define reads as '?'. The Windows DLL always reads the
+ * system code page and takes only its names ("CP950", "950"). Returns 1, or
+ * VXCL_TEXT_ENCODING (the encoding in use kept). */
+VXCL_API int VXCL_CALL VxclSetTextEncoding(const char *encoding);
+
 /* Extensions: label preview. --------------------------------------------- */
 
 /* A job or command stream drawn as the printer would print it: a PNG

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "job/commands.h"
@@ -136,6 +137,43 @@ long long AlignedX(const JobState& job, int alignMode, long long xDots,
   }
 }
 
+// At most this many undrawable characters are named in a message.
+constexpr std::size_t kNamedCharacters = 10;
+
+std::string CodePoints(std::u32string_view characters) {
+  std::string named;
+  const std::size_t shown = std::min(characters.size(), kNamedCharacters);
+  for (std::size_t i = 0; i < shown; ++i) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X",
+                  static_cast<unsigned>(characters[i]));
+    if (i > 0) named += i + 1 == characters.size() ? " and " : ", ";
+    named += code;
+  }
+  if (shown < characters.size())
+    named += " and " + std::to_string(characters.size() - shown) + " more";
+  return named;
+}
+
+// What the host is told when the text printed, but not quite as asked.
+std::string NoteMessage(const TextNote& note) {
+  std::string message;
+  if (note.faceReplaced)
+    message = "PrnTrueTypeFont: font \"" + note.faceAsked +
+              "\" is not installed and no installed face is mapped to it; \"" +
+              note.faceUsed + "\" used";
+  if (!note.undrawable.empty()) {
+    if (!message.empty())
+      message += "; ";
+    else
+      message = "PrnTrueTypeFont: ";
+    message += "no installed font has " + CodePoints(note.undrawable) +
+               "; printed as the missing-character shape of \"" +
+               note.faceUsed + "\"";
+  }
+  return message;
+}
+
 Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
                       const TrueTypeTextArgs& args) {
   long long xDots = MmToDots(job.dotsPerMm, args.x);
@@ -187,6 +225,19 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
   const int paddedWidth = PaddedSide(static_cast<int>(keptWidth));
   const int paddedHeight = PaddedSide(static_cast<int>(keptHeight));
 
+  TextNote note;
+  const FaceChoice face = font->Face();
+  note.faceUsed = face.used;
+  note.faceReplaced = face.replaced;
+  note.undrawable = font->Undrawable(text);
+  const bool noted = note.faceReplaced || !note.undrawable.empty();
+  if (noted) {
+    note.faceAsked = HostTextAsUtf8(args.fontName);
+    note.bodyOffset = job.body.size();
+    job.textNotes.reserve(job.textNotes.size() + 1);
+  }
+  std::string message = noted ? NoteMessage(note) : std::string();
+
   const OneBitBitmap bitmap = DrawTurned(
       *font, text, quarters, cell,
       {cutLeft, cutTop, cutLeft + paddedWidth, cutTop + paddedHeight});
@@ -196,7 +247,9 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
       AlignedX(job, args.alignMode, xDots, offDots, paddedWidth);
   AppendElement(job, rotation, Saturated(x + job.shiftDots), Saturated(yDots),
                 EncodeBitmapGraphic(bitmap));
-  return code.Result();
+  if (!noted) return code.Result();
+  job.textNotes.push_back(std::move(note));  // room reserved above
+  return {code.Result(), std::move(message)};
 }
 
 }  // namespace

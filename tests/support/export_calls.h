@@ -45,6 +45,7 @@ namespace vxcl::test {
   X(VxclVirtualJob)             \
   X(VxclVirtualJobName)         \
   X(VxclLastError)              \
+  X(VxclSetTextEncoding)        \
   X(VxclVirtualJobPreview)      \
   X(VxclPreviewStream)          \
   X(VxclPreviewWarnings)        \
@@ -56,7 +57,7 @@ namespace vxcl::test {
 // the other extensions answer with a count, a length or 0/1.
 inline bool ReturnsResultCode(std::string_view name) {
   return name.starts_with("Prn") || name == "VxclVirtualJobPreview" ||
-         name == "VxclPreviewStream";
+         name == "VxclPreviewStream" || name == "VxclSetTextEncoding";
 }
 
 // Calls `fn` with source.template Get<T>(i) as its parameter i of type T,

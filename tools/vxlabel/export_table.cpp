@@ -157,6 +157,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),
       VXL_ROW(PrnEnd),
+      // The encoding of the script's strings, for scripts kept in a code page.
+      VXL_ROW(VxclSetTextEncoding),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
   };

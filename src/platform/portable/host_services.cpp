@@ -1,6 +1,5 @@
 // The host services outside Windows: no message queue, a steady clock,
-// FreeType fonts, text that is UTF-8 on both sides, and file names taken
-// byte for byte.
+// FreeType fonts and file names taken byte for byte.
 #include "platform/clock.h"
 #include "platform/host_events.h"
 #include "platform/host_files.h"
@@ -24,12 +23,6 @@ FontRasterizer& OsFontRasterizer() {
   static FreeTypeFontRasterizer fonts;
   return fonts;
 }
-
-std::string FromHostCodePage(std::string_view hostText) {
-  return std::string(hostText);
-}
-
-std::string MessageForHost(std::string_view utf8) { return std::string(utf8); }
 
 std::filesystem::path HostFilePath(std::string_view hostName) {
   return std::filesystem::path(hostName);
