@@ -341,7 +341,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
                                           char *buffer, int capacity);
 
 /* Copies the message of the last error raised inside a call, zero-terminated
- * and truncated to fit (UTF-8 on Linux, code page 950 on Windows), and
+ * and truncated to fit (UTF-8 on Linux unless VxclSetTextEncoding chose
+ * another encoding, code page 950 on Windows), and
  * returns its full length in that encoding; 0 when no error was raised since
  * the last job start, maintenance job, VxclPrinterMetrics or preview. */
 VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
