@@ -36,3 +36,8 @@ install(FILES ${PROJECT_BINARY_DIR}/vxclcmd.pc
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/share/ppd/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/vxclcmd/ppd
   FILES_MATCHING PATTERN "*.ppd")
+
+# The Windows face names the library maps on Linux (it loads its own copy);
+# installed for administrators who want other programs to share them.
+install(FILES ${PROJECT_SOURCE_DIR}/share/fontconfig/vxclcmd-windows-faces.conf
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/vxclcmd/fontconfig)

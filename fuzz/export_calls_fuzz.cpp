@@ -68,6 +68,7 @@ void ResetWorld() {
   vxcl::TheJob() = vxcl::JobState{};
   vxcl::TheBatch() = vxcl::LabelBatch{};
   vxcl::ClearLastError();
+  VxclSetTextEncoding(nullptr);  // an earlier input may have chosen one
   auto& printers = vxcl::VirtualPrinters();
   if (auto names = printers.PrinterNames())
     for (const std::string& name : *names) printers.Remove(name);

@@ -388,7 +388,8 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
                                           char *buffer, int capacity);
 
 /* Copies the message of the calling thread's last call, zero-terminated and
- * truncated to fit (UTF-8 on Linux, code page 950 on Windows), and returns
+ * truncated to fit (UTF-8 on Linux unless VxclSetTextEncoding chose
+ * another encoding, code page 950 on Windows), and returns
  * its full length in that encoding. Every call that does work clears it
  * first; every result other than 1 (warnings too) leaves one message that
  * names the call, the argument, the value given, what is allowed and what
@@ -403,6 +404,17 @@ VXCL_API int VXCL_CALL VxclLastError(char *buffer, int capacity);
 /* The loaded library's version: MAJOR * 1000000 + MINOR * 1000 + PATCH, as
  * VXCL_VERSION_NUMBER of the header it was built with. */
 VXCL_API int VXCL_CALL VxclVersion(void);
+
+/* Chooses the encoding of the text and face names the host passes (and of
+ * the messages VxclLastError gives), for programs ported from Windows that
+ * keep their code page: a name as iconv knows it, such as "CP950" or "BIG5"
+ * (Traditional Chinese), "SHIFT_JIS" or "CP932", "GBK" or "CP936", "EUC-KR"
+ * or "CP949", "UTF-8"; null or "" restores the default, UTF-8 with any
+ * byte outside a valid sequence read as Windows-1252. A sequence the
+ * encoding does not define reads as '?'. The Windows DLL always reads the
+ * system code page and takes only its names ("CP950", "950"). Returns 1, or
+ * VXCL_TEXT_ENCODING (the encoding in use kept). */
+VXCL_API int VXCL_CALL VxclSetTextEncoding(const char *encoding);
 
 /* Extensions: label preview. --------------------------------------------- */
 

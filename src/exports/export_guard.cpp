@@ -97,7 +97,12 @@ std::string_view ResultMeaning(std::string_view call, int code) noexcept {
 }
 
 int Answer(std::string_view call, const Outcome& outcome) noexcept {
-  if (outcome.code == VXCL_OK) return outcome.code;
+  if (outcome.code == VXCL_OK) {
+    // Done, with a note (text drawn from a face other than the one asked).
+    if (!outcome.message.empty())
+      RecordLastError({call, ": ", outcome.message});
+    return outcome.code;
+  }
   if (IsSpoolerCode(outcome.code) && !outcome.message.empty())
     RecordLastError({outcome.message});
   else if (outcome.message.empty())

@@ -2,6 +2,7 @@
 #include "exports/export_guard.h"
 #include "exports/host_values.h"
 #include "job/check_messages.h"
+#include "job/outcome.h"
 #include "platform/host_text.h"
 #include "platform/virtual_printers.h"
 #include "vxclcmd.h"
@@ -85,6 +86,25 @@ VXCL_API int VXCL_CALL VxclLastError(char* buffer, int capacity) {
 VXCL_API int VXCL_CALL VxclVersion(void) {
   return GuardedReading(VXCL_VERSION_NUMBER,
                         [] { return VXCL_VERSION_NUMBER; });
+}
+
+VXCL_API int VXCL_CALL VxclSetTextEncoding(const char* encoding) {
+  return Guarded(
+      "VxclSetTextEncoding", VXCL_INTERNAL_FAILURE, [&]() -> Outcome {
+        const std::string_view name = HostString(encoding);
+        if (ChooseHostEncoding(name) == EncodingChoice::kChosen) return VXCL_OK;
+        // The refused name is quoted as bytes may be: cut, and ASCII only.
+        std::string quoted;
+        for (const char c : name.substr(0, 64))
+          quoted += c >= ' ' && c <= '~' ? c : '?';
+        return {
+            VXCL_TEXT_ENCODING,
+            "\"" + quoted +
+                "\" is not an encoding this system can read (names as iconv "
+                "knows them, such as CP950, BIG5, SHIFT_JIS, GBK, EUC-KR or "
+                "UTF-8; on Windows only the system code page); " +
+                HostEncodingName() + " kept"};
+      });
 }
 
 }  // extern "C"

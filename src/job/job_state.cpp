@@ -6,6 +6,7 @@ void JobState::Reset() {
   open = false;
   header.clear();
   body.clear();
+  textNotes.clear();
   quantityCommand.clear();
   cutCommand.clear();
   family = PrinterFamily::CL;

@@ -2,13 +2,26 @@
 #ifndef VXCL_JOB_JOB_STATE_H
 #define VXCL_JOB_JOB_STATE_H
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace vxcl {
 
 // The printers a label job is built for. CL is also the family of a closed
 // job.
 enum class PrinterFamily { CL, ESeries, CX208, CT400 };
+
+// A TrueType text that did not print quite as asked: characters no
+// installed face has (printed as the face's missing-glyph shape), or a face
+// name that was replaced. Kept for the preview's findings.
+struct TextNote {
+  std::size_t bodyOffset = 0;  // where the text's element starts in body
+  std::string faceAsked;       // UTF-8, as the host named it
+  std::string faceUsed;        // the family name of the face drawn
+  bool faceReplaced = false;
+  std::u32string undrawable;  // each character once
+};
 
 // Every command string is a counted byte string: any byte, NUL included.
 struct JobState {
@@ -29,6 +42,7 @@ struct JobState {
   std::string body;
   std::string cutCommand;
   std::string quantityCommand;
+  std::vector<TextNote> textNotes;  // in the order of the body
 
   // CX208 and CT400 labels are centred on the print head.
   bool CentresLabel() const {

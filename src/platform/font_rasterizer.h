@@ -40,9 +40,25 @@ struct TextExtent {
   int height = 0;  // the cell height, ascent plus descent
 };
 
+// The face a request was given, for the caller's reports.
+struct FaceChoice {
+  std::string used;  // the family name of the face drawn; empty: unknown
+  // The asked name is neither an installed face nor a name the font system
+  // maps to one (an unknown name, or no face of the mapped style).
+  bool replaced = false;
+};
+
 class RasterFont {
  public:
   virtual ~RasterFont() = default;
+
+  virtual FaceChoice Face() const { return {}; }
+
+  // The characters of `text` that no installed face has, each once, in the
+  // order they first appear: they print as the face's missing-glyph shape.
+  // Characters the face lacks but another installed face has are drawn
+  // from that face.
+  virtual std::u32string Undrawable(std::u32string_view /*text*/) { return {}; }
 
   virtual TextExtent Extent(std::u32string_view text) = 0;
 

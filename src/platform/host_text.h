@@ -9,10 +9,24 @@
 
 namespace vxcl {
 
+// Chooses the encoding of the host's text where the library reads it
+// itself (outside Windows): a name as iconv knows it ("CP950", "BIG5",
+// "SHIFT_JIS", "GBK", "EUC-KR", "UTF-8"; a trailing "//..." is left out);
+// empty restores the default, UTF-8 else Windows-1252. Texts, face names
+// and messages are then converted to and from it; a byte sequence the
+// encoding does not define reads as '?'. On Windows only the system code
+// page can be named ("CP950", "950"), as text is read in it anyway.
+enum class EncodingChoice { kChosen, kUnknown };
+EncodingChoice ChooseHostEncoding(std::string_view name);
+
+// The encoding in use, for messages: "UTF-8, else Windows-1252" by default.
+std::string HostEncodingName();
+
 // A host's string (a printer or document name), as UTF-8 for a message.
 std::string FromHostCodePage(std::string_view hostText);
 
-// A UTF-8 message as the host reads it (code page 950 on Windows).
+// A UTF-8 message as the host reads it (code page 950 on Windows, the
+// chosen encoding elsewhere).
 std::string MessageForHost(std::string_view utf8);
 
 // Decodes `bytes` as UTF-8; every byte that does not belong to a valid UTF-8

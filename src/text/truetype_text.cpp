@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "job/check_messages.h"
@@ -138,6 +139,40 @@ long long AlignedX(const JobState& job, int alignMode, long long xDots,
   }
 }
 
+// At most this many undrawable characters are named in a message.
+constexpr std::size_t kNamedCharacters = 10;
+
+std::string CodePoints(std::u32string_view characters) {
+  std::string named;
+  const std::size_t shown = std::min(characters.size(), kNamedCharacters);
+  for (std::size_t i = 0; i < shown; ++i) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X",
+                  static_cast<unsigned>(characters[i]));
+    if (i > 0) named += i + 1 == characters.size() ? " and " : ", ";
+    named += code;
+  }
+  if (shown < characters.size())
+    named += " and " + std::to_string(characters.size() - shown) + " more";
+  return named;
+}
+
+// What the host is told when the text printed, but not quite as asked.
+std::string NoteMessage(const TextNote& note) {
+  std::string message;
+  if (note.faceReplaced)
+    message = "font \"" + note.faceAsked +
+              "\" is not installed and no installed face is mapped to it; \"" +
+              note.faceUsed + "\" used";
+  if (!note.undrawable.empty()) {
+    if (!message.empty()) message += "; ";
+    message += "no installed font has " + CodePoints(note.undrawable) +
+               "; printed as the missing-character shape of \"" +
+               note.faceUsed + "\"";
+  }
+  return message;
+}
+
 Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
                       const TrueTypeTextArgs& args) {
   long long xDots = MmToDots(job.dotsPerMm, args.x);
@@ -201,6 +236,19 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
                                std::to_string(keptHeight) + " dots");
   if (room.code != VXCL_OK) return room;
 
+  TextNote note;
+  const FaceChoice face = font->Face();
+  note.faceUsed = face.used;
+  note.faceReplaced = face.replaced;
+  note.undrawable = font->Undrawable(text);
+  const bool noted = note.faceReplaced || !note.undrawable.empty();
+  if (noted) {
+    note.faceAsked = HostTextAsUtf8(args.fontName);
+    note.bodyOffset = job.body.size();
+    job.textNotes.reserve(job.textNotes.size() + 1);
+  }
+  std::string message = noted ? NoteMessage(note) : std::string();
+
   const OneBitBitmap bitmap = DrawTurned(
       *font, text, quarters, cell,
       {cutLeft, cutTop, cutLeft + paddedWidth, cutTop + paddedHeight});
@@ -212,7 +260,11 @@ Outcome DrawAndAppend(JobState& job, FontRasterizer& fonts,
       rotation, Saturated(x + job.shiftDots), Saturated(yDots), bitmap);
   if (!elements) return std::move(elements.Failure());
   AppendElementText(job, *elements);
-  return code.Result();
+  Outcome result = code.Result();
+  if (!noted) return result;
+  job.textNotes.push_back(std::move(note));  // room reserved above
+  result.message += (result.message.empty() ? "" : ". ") + message;
+  return result;
 }
 
 }  // namespace

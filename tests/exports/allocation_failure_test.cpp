@@ -124,6 +124,7 @@ const Row kRows[] = {
         ("VP", 0, copiedText, sizeof copiedText)),
     ROW(Virtual, RefusedPicture, AsBefore, 0, VxclLastError,
         (copiedText, sizeof copiedText)),
+    ROW(Virtual, NoJob, AsBefore, k31, VxclSetTextEncoding, ("CP950")),
     ROW(Virtual, SentJob, AsBefore, k31, VxclVirtualJobPreview,
         ("VP", 0, png.c_str())),
     ROW(Virtual, NoJob, AsBefore, k31, VxclPreviewStream,
@@ -268,6 +269,7 @@ TEST_F(AllocationFailureTest, EveryExportAnswersAndLeavesAConsistentState) {
     SCOPED_TRACE(row.name);
     CheckRow(row);
   }
+  VxclSetTextEncoding(nullptr);
 }
 
 }  // namespace

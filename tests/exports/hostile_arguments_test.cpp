@@ -203,6 +203,8 @@ const std::map<std::string, int, std::less<>> kExpected = {
     {"VxclVirtualJobName argument 1 1 MiB", -1},
     {"VxclVirtualJobName argument 3 null", 6},
     {"VxclLastError argument 1 null", 0},
+    {"VxclSetTextEncoding argument 1 null", 1},  // the default
+    {"VxclSetTextEncoding argument 1 1 MiB", 180},
     {"VxclVirtualJobPreview argument 1 null", 0},
     {"VxclVirtualJobPreview argument 1 1 MiB", 0},
     {"VxclVirtualJobPreview argument 3 null", 160},

@@ -49,6 +49,7 @@ namespace vxcl::test {
   X(VxclVirtualJobName)         \
   X(VxclLastError)              \
   X(VxclVersion)                \
+  X(VxclSetTextEncoding)        \
   X(VxclVirtualJobPreview)      \
   X(VxclPreviewStream)          \
   X(VxclPreviewWarnings)        \
@@ -62,7 +63,8 @@ namespace vxcl::test {
 // the other extensions answer with a count, a length or 0/1.
 inline bool ReturnsResultCode(std::string_view name) {
   return name.starts_with("Prn") || name.ends_with("Batch") ||
-         name == "VxclVirtualJobPreview" || name == "VxclPreviewStream";
+         name == "VxclVirtualJobPreview" || name == "VxclPreviewStream" ||
+         name == "VxclSetTextEncoding";
 }
 
 // Calls `fn` with source.template Get<T>(i) as its parameter i of type T,

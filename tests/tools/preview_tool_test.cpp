@@ -6,9 +6,12 @@
 #include <string>
 
 #include "support/bytes.h"
+#include "support/graphic_element.h"
+#include "support/job_fixture.h"
 #include "support/preview_support.h"
 #include "support/scratch_dir.h"
 #include "support/vxlabel_run.h"
+#include "vxclcmd.h"
 
 namespace vxcl::test {
 namespace {
@@ -126,6 +129,46 @@ TEST_F(PreviewTool, TheShippingLabelsBarcodesReadAsTheirData) {
     ASSERT_EQ(read.size(), 1u) << s.expected.bytes << ": " << Show(read);
     EXPECT_EQ(read[0], s.expected) << Show(read);
   }
+}
+
+// The Chinese address line: the preview shows the very dots the library
+// draws for it in the Ming face, near where the script puts it.
+TEST_F(PreviewTool, TheShippingLabelsChineseAddressLineShowsItsDots) {
+  const VxlabelRun run = RunVxlabel({"run", "examples/shipping_label.vxl",
+                                     "--preview", dir_.Path().string()});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const OneBitBitmap label = DotsOf(ReadPng(dir_.Read("1.png")));
+
+  ASSERT_TRUE(VxclAddVirtualPrinter("CJK", 203, 104, 1000));
+  ASSERT_EQ(PrnInit("CJK", 3, 4, 100.0, 100.0, 0.0), 1);
+  ASSERT_EQ(PrnTrueTypeFont(0, 6.0, 25.0, "細明體", 12, 0, 0, 0, 0, 0, 0, 0,
+                            0.0, "收件人：台北市信義區市府路1號 王小明"),
+            1);
+  char message[256] = {};
+  EXPECT_EQ(VxclLastError(message, sizeof message), 0) << message;
+  ASSERT_EQ(PrnQty(1), 1);
+  ASSERT_EQ(PrnEnd(), 1);
+  std::string job(VxclVirtualJob("CJK", 0, nullptr, 0), '\0');
+  VxclVirtualJob("CJK", 0, reinterpret_cast<unsigned char*>(job.data()),
+                 static_cast<int>(job.size()));
+  VxclRemoveVirtualPrinter("CJK");
+  const std::size_t element = job.find("\x1b%0");
+  const OneBitBitmap text =
+      ParseGraphicElement(job.substr(element, job.rfind("\x1bQ1") - element))
+          .bitmap;
+  ASSERT_GT(InkBounds(text).width, 17 * 14) << "every character inked";
+
+  // At (6 mm, 25 mm) on the label, which may lie off the head's edge.
+  bool found = false;
+  for (int dy = 192; dy <= 208 && !found; ++dy)
+    for (int dx = 40; dx <= 96 && !found; ++dx) {
+      bool same = true;
+      for (int y = 0; y < text.Height() && same; ++y)
+        for (int x = 0; x < text.Width() && same; ++x)
+          same = text.IsDark(x, y) == label.IsDark(dx + x, dy + y);
+      found = same;
+    }
+  EXPECT_TRUE(found);
 }
 
 }  // namespace

@@ -208,7 +208,55 @@ static void TurnedThreeQuarters(void) {
   CheckText(&c);
 }
 
+/* Chinese in code page 950 with the CJK face the test prefix installs:
+ * every character cell (a full em, 16 dots at 12 points) has ink. The
+ * encoding call takes the system code page's own names only. */
+static void ChineseInCodePage950(void) {
+  static const char kTokyo[] = "\xaa\x46\xa8\xca\xb3\xa3\xa4\x64\xa5\x4e"
+                               "\xa5\xd0\xb0\xcf"; /* 東京都千代田區 */
+  static unsigned char job[65536];
+  if (GetACP() != 950) {
+    printf("  (code page %u: left out)\n", GetACP());
+    return;
+  }
+  CHECK_INT(1, API(VxclSetTextEncoding)("CP950"));
+  CHECK_INT(180, API(VxclSetTextEncoding)("EUC-KR"));
+  API(PrnEnd)();
+  API(VxclRemoveVirtualPrinter)(VP);
+  CHECK_INT(1, API(VxclAddVirtualPrinter)(VP, 203, 104, 1000));
+  CHECK_INT(1, API(PrnInit)(VP, 3, 4, 100.0, 50.0, 0.0));
+  CHECK_INT(1, API(PrnTrueTypeFont)(0, 10.0, 5.0, "WenQuanYi Micro Hei", 12, 0,
+                                    0, 0, 0, 0, 0, 0, 0.0, kTokyo));
+  CHECK_INT(1, API(PrnQty)(1));
+  CHECK_INT(1, API(PrnEnd)());
+  const int count = API(VxclVirtualJobCount)(VP);
+  const int length =
+      API(VxclVirtualJob)(VP, count - 1, job, (int)sizeof job);
+  const unsigned char *graphic = NULL;
+  for (int i = 0; i + 9 <= length && !graphic; ++i)
+    if (memcmp(job + i, "\x1bGB", 3) == 0) graphic = job + i;
+  CHECK(graphic != NULL, "no graphic in the job");
+  if (!graphic) return;
+  const int widthBytes = (graphic[3] - '0') * 100 + (graphic[4] - '0') * 10 +
+                         (graphic[5] - '0');
+  const int rows = 8 * ((graphic[6] - '0') * 100 + (graphic[7] - '0') * 10 +
+                        (graphic[8] - '0'));
+  const unsigned char *bits = graphic + 9;
+  CHECK(widthBytes * 8 >= 7 * 16, "graphic %d bytes wide", widthBytes);
+  CHECK((bits - job) + (long)widthBytes * rows <= length, "graphic cut");
+  if (widthBytes * 8 < 7 * 16 || (bits - job) + (long)widthBytes * rows > length)
+    return;
+  for (int cell = 0; cell < 7; ++cell) {
+    int ink = 0;
+    for (int row = 0; row < rows; ++row)
+      for (int x = cell * 16; x < cell * 16 + 16; ++x)
+        ink += (bits[row * widthBytes + x / 8] >> (7 - x % 8)) & 1;
+    CHECK(ink > 10, "character %d has %d dots of ink", cell + 1, ink);
+  }
+}
+
 const struct CheckCase kTrueTypeChecks[] = {
+    {"ChineseInCodePage950", ChineseInCodePage950},
     {"PlainText", PlainText},
     {"APrinterRotationLeavesTheTextUnturned",
      APrinterRotationLeavesTheTextUnturned},

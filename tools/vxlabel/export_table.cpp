@@ -238,6 +238,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(VxclBeginBatch),
       VXL_ROW(VxclEndBatch),
       VXL_ROW(VxclCancelBatch),
+      // The encoding of the script's strings, for scripts kept in a code page.
+      VXL_ROW(VxclSetTextEncoding),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
       // The library's version, for scripts that note it.

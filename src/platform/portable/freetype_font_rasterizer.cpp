@@ -18,6 +18,7 @@
 #include FT_TRUETYPE_TABLES_H
 #include FT_SIZES_H
 
+#include "platform/portable/fontconfig_faces.h"
 #include "platform/portable/kept_loaded.h"
 #include "raster/bitmap_drawing.h"
 
@@ -36,7 +37,6 @@ constexpr std::size_t kMaxCachedGlyphBytes = std::size_t{64} << 20;
 constexpr long kMaxPixelsPerEm = 32767;
 // Windows' size for a font whose height is left to the font system.
 constexpr long kDefaultPixelsPerEm = 16;
-constexpr int kSyntheticBoldFrom = 600;
 
 long RoundedPixels(FT_Pos units26_6) { return (units26_6 + 32) >> 6; }
 
@@ -72,51 +72,6 @@ class FreeTypeFace {
   std::shared_ptr<FreeTypeLibrary> library_;  // outlives the face
   FT_Face face_ = nullptr;
 };
-
-// What fontconfig chose for a face name and style.
-struct FaceMatch {
-  std::string file;
-  int index = 0;
-  bool embolden = false;  // the face is lighter than asked
-  bool oblique = false;   // the face is upright, italic was asked
-};
-
-FaceMatch MatchFace(const std::string& name, int weight, bool italic) {
-  FcPattern* pattern = FcPatternCreate();
-  if (!pattern) throw std::bad_alloc();
-  const std::string family = name.empty() ? "sans-serif" : name;
-  FcPatternAddString(pattern, FC_FAMILY,
-                     reinterpret_cast<const FcChar8*>(family.c_str()));
-  if (weight > 0)
-    FcPatternAddInteger(pattern, FC_WEIGHT,
-                        FcWeightFromOpenType(std::min(weight, 1000)));
-  FcPatternAddInteger(pattern, FC_SLANT,
-                      italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!match) throw FontError("no installed font matches \"" + family + "\"");
-
-  FaceMatch found;
-  FcChar8* file = nullptr;
-  if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
-    found.file = reinterpret_cast<const char*>(file);
-  FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
-  int matchedWeight = FC_WEIGHT_REGULAR, matchedSlant = FC_SLANT_ROMAN;
-  FcBool embolden = FcFalse;
-  FcPatternGetInteger(match, FC_WEIGHT, 0, &matchedWeight);
-  FcPatternGetInteger(match, FC_SLANT, 0, &matchedSlant);
-  FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
-  FcPatternDestroy(match);
-  if (found.file.empty())
-    throw FontError("no installed font matches \"" + family + "\"");
-  found.embolden = weight >= kSyntheticBoldFrom &&
-                   (embolden || matchedWeight < FC_WEIGHT_DEMIBOLD);
-  found.oblique = italic && matchedSlant == FC_SLANT_ROMAN;
-  return found;
-}
 
 // One glyph's advance and, once it has been drawn, its pixels one bit deep
 // and where they stand. Measuring needs no pixels, so a text too large to
@@ -166,128 +121,45 @@ long ClampedPpem(long long ppem) {
   return static_cast<long>(std::clamp<long long>(ppem, 1, kMaxPixelsPerEm));
 }
 
-class FreeTypeFont final : public RasterFont {
+// A face at one size, with its synthetic styles and its glyphs cached.
+class SizedFace {
  public:
-  FreeTypeFont(std::shared_ptr<FreeTypeFace> face, const FontRequest& request,
-               const FaceMatch& match)
+  SizedFace(std::shared_ptr<FreeTypeFace> face, const FaceMatch& match)
       : face_(std::move(face)),
         embolden_(match.embolden),
-        oblique_(match.oblique),
-        underline_(request.underline),
-        strikeOut_(request.strikeOut) {
-    FT_Face f = face_->Get();
-    if (FT_New_Size(f, &size_) != 0) throw FontError("no memory for a size");
+        oblique_(match.oblique) {
+    if (FT_New_Size(face_->Get(), &size_) != 0)
+      throw FontError("no memory for a size");
     Activate();
-    if (FT_IS_SCALABLE(f))
-      SetScalableSize(request);
-    else
-      SelectStrike(request);
   }
-  ~FreeTypeFont() override { FT_Done_Size(size_); }
-  FreeTypeFont(const FreeTypeFont&) = delete;
-  FreeTypeFont& operator=(const FreeTypeFont&) = delete;
+  ~SizedFace() { FT_Done_Size(size_); }
+  SizedFace(const SizedFace&) = delete;
+  SizedFace& operator=(const SizedFace&) = delete;
 
-  TextExtent Extent(std::u32string_view text) override {
-    long long width = 0;
-    for (const char32_t c : text) width += Measured(c).advance;
-    return {static_cast<int>(std::clamp<long long>(width, 0, INT_MAX)),
-            ascent_ + descent_};
-  }
+  FT_Face Get() const { return face_->Get(); }
 
-  void Draw(std::u32string_view text, int x, int y,
-            OneBitBitmap& target) override {
-    const long long baseline = static_cast<long long>(y) + ascent_;
-    long long pen = x;
-    for (const char32_t c : text) {
-      // A glyph that misses the target is not drawn at all: at huge sizes
-      // drawing one takes seconds and gigabytes, for pixels that would be
-      // dropped.
-      if (!Reaches(c, pen, baseline, target)) {
-        pen += Measured(c).advance;
-        continue;
-      }
-      const Glyph& g = Drawn(c);
-      const long long left = pen + g.left, top = baseline - g.top;
-      if (left < target.Width() && left + g.width > 0 &&
-          top < target.Height() && top + g.rows > 0) {
-        for (int r = 0; r < g.rows; ++r)
-          OrPackedRow(target, static_cast<int>(left), static_cast<int>(top + r),
-                      g.bits.data() + r * g.pitch, g.width);
-      }
-      pen += g.advance;
-    }
-    const long long width = pen - x;
-    if (underline_ && width > 0)
-      FillLine(target, x, baseline + underlineTop_, width, underlineThickness_);
-    if (strikeOut_ && width > 0)
-      FillLine(target, x, baseline - strikeTop_, width, strikeThickness_);
-  }
-
- private:
-  void Activate() {
-    if (FT_Activate_Size(size_) != 0) throw FontError("font size unusable");
-  }
-
-  void SetScalableSize(const FontRequest& request) {
-    FT_Face f = face_->Get();
-    const FaceMeasures m = MeasuresOf(f);
-    const long long em = f->units_per_EM;
-    const long long cell = std::max(1L, m.ascent + m.descent);
-    long yPpem = kDefaultPixelsPerEm;
-    if (request.height < 0)
-      yPpem = ClampedPpem(-static_cast<long long>(request.height));
-    else if (request.height > 0)
-      yPpem = ClampedPpem(request.height * em / cell);  // cell not exceeded
-    long xPpem = yPpem;
-    if (request.width > 0)
-      xPpem = ClampedPpem((request.width * em + m.averageWidth / 2) /
-                          std::max(1L, m.averageWidth));
-    if (FT_Set_Pixel_Sizes(f, static_cast<FT_UInt>(xPpem),
+  void SetPixelSizes(long xPpem, long yPpem) {
+    Activate();
+    if (FT_Set_Pixel_Sizes(Get(), static_cast<FT_UInt>(xPpem),
                            static_cast<FT_UInt>(yPpem)) != 0)
       throw FontError("the font cannot be drawn at this size");
-    const FT_Fixed yScale = f->size->metrics.y_scale;
-    const auto pixels = [&](long units) {
-      return static_cast<int>(RoundedPixels(FT_MulFix(units, yScale)));
-    };
-    ascent_ = pixels(m.ascent);
-    descent_ = pixels(m.descent);
-    underlineThickness_ = std::max(1, pixels(m.underlineThickness));
-    // The underline's position is the middle of its stroke, below the
-    // baseline; the strike-out's is the top of its stroke, above it.
-    underlineTop_ = -pixels(m.underlinePosition) - underlineThickness_ / 2;
-    strikeThickness_ = std::max(1, pixels(m.strikeThickness));
-    strikeTop_ = pixels(m.strikePosition);
   }
 
-  // A face of bitmaps only: the strike nearest the asked height.
-  void SelectStrike(const FontRequest& request) {
-    FT_Face f = face_->Get();
+  // A face of bitmaps only: the strike nearest `pixels` high.
+  void SelectStrike(long pixels) {
+    FT_Face f = Get();
     if (f->num_fixed_sizes < 1) throw FontError("the font has no sizes");
-    const long wanted = request.height == 0
-                            ? kDefaultPixelsPerEm
-                            : std::abs(static_cast<long>(request.height));
     int best = 0;
     for (int i = 1; i < f->num_fixed_sizes; ++i)
-      if (std::abs(f->available_sizes[i].height - wanted) <
-          std::abs(f->available_sizes[best].height - wanted))
+      if (std::abs(f->available_sizes[i].height - pixels) <
+          std::abs(f->available_sizes[best].height - pixels))
         best = i;
+    Activate();
     if (FT_Select_Size(f, best) != 0)
       throw FontError("the font cannot be drawn at this size");
-    ascent_ = static_cast<int>(RoundedPixels(f->size->metrics.ascender));
-    descent_ = static_cast<int>(RoundedPixels(-f->size->metrics.descender));
-    underlineThickness_ = strikeThickness_ = 1;
-    underlineTop_ = std::max(1, descent_ / 2);
-    strikeTop_ = ascent_ / 3;
   }
 
-  static void FillLine(OneBitBitmap& target, long long x, long long top,
-                       long long width, int thickness) {
-    const auto clamp = [](long long v) {
-      return static_cast<int>(
-          std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
-    };
-    FillDark(target, clamp(x), clamp(top), clamp(width), thickness);
-  }
+  bool Has(char32_t c) const { return FT_Get_Char_Index(Get(), c) != 0; }
 
   Glyph& Measured(char32_t c) {
     if (const auto found = glyphs_.find(c); found != glyphs_.end())
@@ -330,11 +202,6 @@ class FreeTypeFont final : public RasterFont {
            baseline - top < target.Height() && baseline - bottom > 0;
   }
 
-  void ForgetGlyphs() {
-    glyphs_.clear();
-    glyphBytes_ = 0;
-  }
-
   const Glyph& Drawn(char32_t c) {
     if (glyphBytes_ > kMaxCachedGlyphBytes) ForgetGlyphs();
     Glyph& glyph = Measured(c);
@@ -349,11 +216,21 @@ class FreeTypeFont final : public RasterFont {
     return glyph;
   }
 
+ private:
+  void Activate() {
+    if (FT_Activate_Size(size_) != 0) throw FontError("font size unusable");
+  }
+
+  void ForgetGlyphs() {
+    glyphs_.clear();
+    glyphBytes_ = 0;
+  }
+
   // The glyph of `c` loaded with monochrome hinting and its synthetic
   // styles, not yet drawn.
   FT_GlyphSlot Loaded(char32_t c) {
     Activate();
-    FT_Face f = face_->Get();
+    FT_Face f = Get();
     const FT_UInt index = FT_Get_Char_Index(f, c);
     FT_Int32 flags = FT_LOAD_TARGET_MONO;
     if (oblique_) flags |= FT_LOAD_NO_BITMAP;
@@ -394,12 +271,188 @@ class FreeTypeFont final : public RasterFont {
 
   std::shared_ptr<FreeTypeFace> face_;
   FT_Size size_ = nullptr;
-  bool embolden_, oblique_, underline_, strikeOut_;
+  bool embolden_, oblique_;
+  std::unordered_map<char32_t, Glyph> glyphs_;
+  std::size_t glyphBytes_ = 0;  // pixels of the drawn glyphs in glyphs_
+};
+
+// Opened faces, shared by every font made from them.
+class FaceCache {
+ public:
+  std::shared_ptr<FreeTypeFace> Face(const FaceMatch& match) {
+    const auto key = std::make_pair(match.file, match.index);
+    if (const auto found = faces_.find(key); found != faces_.end())
+      return found->second;
+    if (faces_.size() >= kMaxCachedFaces) faces_.clear();
+    auto face =
+        std::make_shared<FreeTypeFace>(library_, match.file, match.index);
+    faces_.emplace(key, face);
+    return face;
+  }
+
+ private:
+  std::shared_ptr<FreeTypeLibrary> library_ =
+      std::make_shared<FreeTypeLibrary>();
+  std::map<std::pair<std::string, int>, std::shared_ptr<FreeTypeFace>> faces_;
+};
+
+// The chosen face at the requested size; characters it lacks come from the
+// first fallback face that has them, at the same em size and on the same
+// baseline, so the cell stays the chosen face's.
+class FreeTypeFont final : public RasterFont {
+ public:
+  FreeTypeFont(std::shared_ptr<FaceCache> faces, const FontRequest& request,
+               const FaceMatch& match, std::shared_ptr<FallbackFaces> fallbacks)
+      : faces_(std::move(faces)),
+        fallbacks_(std::move(fallbacks)),
+        primary_(faces_->Face(match), match),
+        choice_{match.family, match.replaced},
+        underline_(request.underline),
+        strikeOut_(request.strikeOut) {
+    if (FT_IS_SCALABLE(primary_.Get()))
+      SetScalableSize(request);
+    else
+      SelectStrike(request);
+  }
+
+  FaceChoice Face() const override { return choice_; }
+
+  TextExtent Extent(std::u32string_view text) override {
+    long long width = 0;
+    for (const char32_t c : text) width += FaceFor(c).Measured(c).advance;
+    return {static_cast<int>(std::clamp<long long>(width, 0, INT_MAX)),
+            ascent_ + descent_};
+  }
+
+  std::u32string Undrawable(std::u32string_view text) override {
+    std::u32string missing;
+    for (const char32_t c : text)
+      if (!primary_.Has(c) && !Fallback(c) &&
+          missing.find(c) == std::u32string::npos)
+        missing += c;
+    return missing;
+  }
+
+  void Draw(std::u32string_view text, int x, int y,
+            OneBitBitmap& target) override {
+    const long long baseline = static_cast<long long>(y) + ascent_;
+    long long pen = x;
+    for (const char32_t c : text) {
+      SizedFace& face = FaceFor(c);
+      // A glyph that misses the target is not drawn at all: at huge sizes
+      // drawing one takes seconds and gigabytes, for pixels that would be
+      // dropped.
+      if (!face.Reaches(c, pen, baseline, target)) {
+        pen += face.Measured(c).advance;
+        continue;
+      }
+      const Glyph& g = face.Drawn(c);
+      const long long left = pen + g.left, top = baseline - g.top;
+      if (left < target.Width() && left + g.width > 0 &&
+          top < target.Height() && top + g.rows > 0) {
+        for (int r = 0; r < g.rows; ++r)
+          OrPackedRow(target, static_cast<int>(left), static_cast<int>(top + r),
+                      g.bits.data() + r * g.pitch, g.width);
+      }
+      pen += g.advance;
+    }
+    const long long width = pen - x;
+    if (underline_ && width > 0)
+      FillLine(target, x, baseline + underlineTop_, width, underlineThickness_);
+    if (strikeOut_ && width > 0)
+      FillLine(target, x, baseline - strikeTop_, width, strikeThickness_);
+  }
+
+ private:
+  void SetScalableSize(const FontRequest& request) {
+    FT_Face f = primary_.Get();
+    const FaceMeasures m = MeasuresOf(f);
+    const long long em = f->units_per_EM;
+    const long long cell = std::max(1L, m.ascent + m.descent);
+    yPpem_ = kDefaultPixelsPerEm;
+    if (request.height < 0)
+      yPpem_ = ClampedPpem(-static_cast<long long>(request.height));
+    else if (request.height > 0)
+      yPpem_ = ClampedPpem(request.height * em / cell);  // cell not exceeded
+    xPpem_ = yPpem_;
+    if (request.width > 0)
+      xPpem_ = ClampedPpem((request.width * em + m.averageWidth / 2) /
+                           std::max(1L, m.averageWidth));
+    primary_.SetPixelSizes(xPpem_, yPpem_);
+    const FT_Fixed yScale = f->size->metrics.y_scale;
+    const auto pixels = [&](long units) {
+      return static_cast<int>(RoundedPixels(FT_MulFix(units, yScale)));
+    };
+    ascent_ = pixels(m.ascent);
+    descent_ = pixels(m.descent);
+    underlineThickness_ = std::max(1, pixels(m.underlineThickness));
+    // The underline's position is the middle of its stroke, below the
+    // baseline; the strike-out's is the top of its stroke, above it.
+    underlineTop_ = -pixels(m.underlinePosition) - underlineThickness_ / 2;
+    strikeThickness_ = std::max(1, pixels(m.strikeThickness));
+    strikeTop_ = pixels(m.strikePosition);
+  }
+
+  void SelectStrike(const FontRequest& request) {
+    primary_.SelectStrike(request.height == 0
+                              ? kDefaultPixelsPerEm
+                              : std::abs(static_cast<long>(request.height)));
+    const FT_Size_Metrics& metrics = primary_.Get()->size->metrics;
+    xPpem_ = std::max<long>(1, metrics.x_ppem);
+    yPpem_ = std::max<long>(1, metrics.y_ppem);
+    ascent_ = static_cast<int>(RoundedPixels(metrics.ascender));
+    descent_ = static_cast<int>(RoundedPixels(-metrics.descender));
+    underlineThickness_ = strikeThickness_ = 1;
+    underlineTop_ = std::max(1, descent_ / 2);
+    strikeTop_ = ascent_ / 3;
+  }
+
+  // The face that draws `c`: the chosen face when it has the character or
+  // no installed face does (its missing-glyph shape), else a fallback face.
+  SizedFace& FaceFor(char32_t c) {
+    if (const auto found = faceOf_.find(c); found != faceOf_.end())
+      return *found->second;
+    SizedFace* face = primary_.Has(c) ? &primary_ : Fallback(c);
+    if (!face) face = &primary_;
+    if (faceOf_.size() >= kMaxCachedGlyphs) faceOf_.clear();
+    faceOf_.emplace(c, face);
+    return *face;
+  }
+
+  SizedFace* Fallback(char32_t c) {
+    if (!fallbacks_) return nullptr;
+    const int candidate = fallbacks_->For(c);
+    if (candidate < 0) return nullptr;
+    std::unique_ptr<SizedFace>& sized = fallbackSizes_[candidate];
+    if (!sized) {
+      const FaceMatch& match = fallbacks_->Candidate(candidate);
+      auto face = std::make_unique<SizedFace>(faces_->Face(match), match);
+      face->SetPixelSizes(xPpem_, yPpem_);
+      sized = std::move(face);
+    }
+    return sized.get();
+  }
+
+  static void FillLine(OneBitBitmap& target, long long x, long long top,
+                       long long width, int thickness) {
+    const auto clamp = [](long long v) {
+      return static_cast<int>(
+          std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
+    };
+    FillDark(target, clamp(x), clamp(top), clamp(width), thickness);
+  }
+
+  std::shared_ptr<FaceCache> faces_;
+  std::shared_ptr<FallbackFaces> fallbacks_;
+  SizedFace primary_;
+  FaceChoice choice_;
+  bool underline_, strikeOut_;
+  long xPpem_ = kDefaultPixelsPerEm, yPpem_ = kDefaultPixelsPerEm;
   int ascent_ = 0, descent_ = 0;
   int underlineTop_ = 0, underlineThickness_ = 1;  // from the baseline down
   int strikeTop_ = 0, strikeThickness_ = 1;        // from the baseline up
-  std::unordered_map<char32_t, Glyph> glyphs_;
-  std::size_t glyphBytes_ = 0;  // pixels of the drawn glyphs in glyphs_
+  std::map<int, std::unique_ptr<SizedFace>> fallbackSizes_;
+  std::unordered_map<char32_t, SizedFace*> faceOf_;
 };
 
 using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;
@@ -420,31 +473,25 @@ struct FreeTypeFontRasterizer::Caches {
     KeepLoaded(reinterpret_cast<void*>(&FT_Init_FreeType));
   }
 
-  std::shared_ptr<FreeTypeLibrary> library =
-      std::make_shared<FreeTypeLibrary>();
-  std::map<std::tuple<std::string, int, bool>, FaceMatch> matches;
-  std::map<std::pair<std::string, int>, std::shared_ptr<FreeTypeFace>> faces;
+  std::shared_ptr<FontconfigFaces> fontconfig =
+      std::make_shared<FontconfigFaces>();
+  std::shared_ptr<FaceCache> faces = std::make_shared<FaceCache>();
+  struct Matched {
+    FaceMatch face;
+    std::shared_ptr<FallbackFaces> fallbacks;
+  };
+  std::map<std::tuple<std::string, int, bool>, Matched> matches;
   std::map<FontKey, std::shared_ptr<FreeTypeFont>> fonts;
 
-  const FaceMatch& Match(const FontRequest& r) {
-    const int weight = r.weight > 0 ? r.weight : 0;
-    const auto key = std::make_tuple(r.faceName, weight, r.italic);
+  const Matched& Match(const FontRequest& r) {
+    const FaceQuery query{r.faceName, r.weight > 0 ? r.weight : 0, r.italic};
+    const auto key = std::make_tuple(query.name, query.weight, query.italic);
     if (const auto found = matches.find(key); found != matches.end())
       return found->second;
     if (matches.size() >= kMaxCachedMatches) matches.clear();
-    return matches.emplace(key, MatchFace(r.faceName, weight, r.italic))
-        .first->second;
-  }
-
-  std::shared_ptr<FreeTypeFace> Face(const FaceMatch& match) {
-    const auto key = std::make_pair(match.file, match.index);
-    if (const auto found = faces.find(key); found != faces.end())
-      return found->second;
-    if (faces.size() >= kMaxCachedFaces) faces.clear();
-    auto face =
-        std::make_shared<FreeTypeFace>(library, match.file, match.index);
-    faces.emplace(key, face);
-    return face;
+    Matched matched{fontconfig->Match(query),
+                    std::make_shared<FallbackFaces>(fontconfig, query)};
+    return matches.emplace(key, std::move(matched)).first->second;
   }
 };
 
@@ -458,9 +505,9 @@ std::shared_ptr<RasterFont> FreeTypeFontRasterizer::Font(
   if (const auto found = caches_->fonts.find(key);
       found != caches_->fonts.end())
     return found->second;
-  const FaceMatch& match = caches_->Match(request);
-  auto font =
-      std::make_shared<FreeTypeFont>(caches_->Face(match), request, match);
+  const Caches::Matched& match = caches_->Match(request);
+  auto font = std::make_shared<FreeTypeFont>(caches_->faces, request,
+                                             match.face, match.fallbacks);
   if (caches_->fonts.size() >= kMaxCachedFonts) caches_->fonts.clear();
   caches_->fonts.emplace(key, font);
   return font;

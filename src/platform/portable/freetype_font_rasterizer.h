@@ -15,7 +15,11 @@ namespace vxcl {
 // plus descent), a width the average character width (the OS/2 table's
 // average). Weights from 600 and italic are synthesised when the matched
 // face lacks them; underline and strike-out use the face's own position and
-// thickness. Characters the face lacks draw as its missing-glyph shape.
+// thickness. Characters the face lacks are drawn from the first of
+// fontconfig's sorted candidates that has them, at the same em size on the
+// same baseline; only those no installed face has draw as the face's
+// missing-glyph shape. Windows face names (MingLiU, SimSun, MS Gothic, ...)
+// are mapped by a configuration the library loads itself.
 class FreeTypeFontRasterizer final : public FontRasterizer {
  public:
   FreeTypeFontRasterizer();

@@ -2,7 +2,9 @@
 // library's messages are read in code page 950, Traditional Chinese.
 #include <windows.h>
 
+#include <cctype>
 #include <climits>
+#include <string>
 
 #include "platform/host_text.h"
 
@@ -43,6 +45,21 @@ std::string Convert(std::string_view text, UINT from, UINT to) {
 }
 
 }  // namespace
+
+// Text is read in the system code page, whatever is asked: only that code
+// page's own names are taken.
+EncodingChoice ChooseHostEncoding(std::string_view name) {
+  std::string asked;
+  for (const char c : name.substr(0, name.find('/')))
+    asked += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string number = std::to_string(GetACP());
+  return asked.empty() || asked == number || asked == "CP" + number ||
+                 asked == "WINDOWS-" + number
+             ? EncodingChoice::kChosen
+             : EncodingChoice::kUnknown;
+}
+
+std::string HostEncodingName() { return "CP" + std::to_string(GetACP()); }
 
 std::string FromHostCodePage(std::string_view hostText) {
   return Convert(hostText, CP_ACP, CP_UTF8);
