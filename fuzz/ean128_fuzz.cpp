@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = in.ConsumeRemainingBytesAsString();
 
   const int result =
-      vxcl::AddEan128(job, direction, 10.0, 20.0, narrowWidth, barHeight, text);
+      vxcl::AddEan128(job, direction, 10.0, 20.0, narrowWidth, barHeight, text)
+          .code;
   if (result >= VXCL_AI_UNKNOWN) {
     Require(result <= VXCL_AI_MALFORMED);
     Require(job.body.empty());

@@ -2,6 +2,7 @@
 
 #include "job/check_messages.h"
 #include "job/commands.h"
+#include "job/label_batch.h"
 #include "job/printer_lookup.h"
 #include "platform/platform.h"
 
@@ -18,12 +19,15 @@ Outcome BeginJobStart(JobState& job, const Platform& platform,
   }
   job.Reset();
   job.printerName = printerName;
+  LabelBatch& batch = TheBatch();
+  const PrinterMetrics* known = batch.KnownPrinter(job.printerName);
   Expected<PrinterMetrics> printer =
-      LookUpPrinter(*platform.printers, job.printerName);
+      known ? *known : LookUpPrinter(*platform.printers, job.printerName);
   if (!printer) {
     printer.Failure().message += "; no job opened";
     return std::move(printer.Failure());
   }
+  if (!known) batch.RememberPrinter(job.printerName, *printer);
   job.destination = std::move(printer->installedName);
   job.dotsPerMm = printer->dotsPerMm;
   job.maxWidthDots = printer->maxWidthDots;

@@ -135,6 +135,17 @@ void LabelBatch::Append(std::initializer_list<std::string_view> stream,
   ++jobs_;
 }
 
+const PrinterMetrics* LabelBatch::KnownPrinter(std::string_view name) const {
+  return open_ && known_ && name == knownName_ ? &*known_ : nullptr;
+}
+
+void LabelBatch::RememberPrinter(std::string_view name,
+                                 const PrinterMetrics& printer) {
+  if (!open_ || known_) return;
+  knownName_ = std::string(name);
+  known_ = printer;
+}
+
 Outcome LabelBatch::RefuseWhileOpen() const {
   if (!open_) return VXCL_OK;
   return {VXCL_BATCH_OPEN,
@@ -151,6 +162,8 @@ void LabelBatch::Clear() {
   bytes_ = BatchBytes();
   label_.reset();
   labelsDiffer_ = false;
+  knownName_.clear();
+  known_.reset();
 }
 
 LabelBatch& TheBatch() {

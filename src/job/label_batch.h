@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "job/outcome.h"
+#include "job/printer_lookup.h"
 #include "platform/printer_system.h"
 
 namespace vxcl {
@@ -68,6 +69,13 @@ class LabelBatch {
   void Append(std::initializer_list<std::string_view> stream,
               const LabelLayout& label);
 
+  // The printer a job start inside the open batch found under this name
+  // (the host's text, byte for byte) the first time: asking the spooler
+  // again for every label would cost more than building it. Null when
+  // none.
+  const PrinterMetrics* KnownPrinter(std::string_view name) const;
+  void RememberPrinter(std::string_view name, const PrinterMetrics& printer);
+
   // For the jobs sent at once (the maintenance calls): with a
   // batch open they would overtake its labels, so they are refused with
   // VXCL_BATCH_OPEN.
@@ -86,6 +94,8 @@ class LabelBatch {
   std::optional<LabelLayout> label_;  // the labels' layout when they agree
   bool labelsDiffer_ = false;
   std::size_t limit_ = kDefaultByteLimit;
+  std::string knownName_;
+  std::optional<PrinterMetrics> known_;
 };
 
 // Lives from library load to unload; at unload an open batch is dropped

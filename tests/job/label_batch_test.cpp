@@ -77,6 +77,28 @@ TEST_F(LabelBatchTest, WaitsForTheSpoolerOnceForTheWholeBatch) {
   EXPECT_LE(fake.clock.slept, 1010u);
 }
 
+// Asking the spooler about the printer for every label would cost more
+// than the labels: inside a batch its first answer serves the job starts
+// that name the printer the same way.
+TEST_F(LabelBatchTest, JobStartsInABatchAskTheSpoolerOnce) {
+  FakePlatform fake;
+  FakePrinterScript& p = fake.printers.Add("P");
+  ASSERT_EQ(VxclBeginBatch(), 1);
+  const int before = p.opened;
+  for (int serial = 1; serial <= 5; ++serial)
+    EXPECT_EQ(EndLabel(serial, "P"), 1);
+  EXPECT_EQ(p.opened, before + 1) << "one lookup, no submission yet";
+  EXPECT_EQ(PrnInit(" P", 3, 4, 100.0, 50.0, 0.0), 1);
+  EXPECT_GT(p.opened, before + 1) << "the name written otherwise is asked";
+  EXPECT_EQ(PrnInit("nowhere", 3, 4, 100.0, 50.0, 0.0), 3);
+  EXPECT_EQ(VxclEndBatch(), 1);
+  ASSERT_EQ(VxclBeginBatch(), 1);
+  const int again = p.opened;
+  EXPECT_EQ(EndLabel(6, "P"), 1);
+  EXPECT_EQ(p.opened, again + 1) << "a new batch asks afresh";
+  EXPECT_EQ(VxclCancelBatch(), 1);
+}
+
 TEST_F(LabelBatchTest, CallsWithoutAnOpenBatchAreRefused) {
   EXPECT_EQ(VxclEndBatch(), VXCL_NO_BATCH);
   EXPECT_EQ(LastError(), "VxclEndBatch: no batch is open; nothing was sent");

@@ -76,10 +76,12 @@ void EmulatedPrinter::Receive(int connection) {
     if (got <= 0) break;
     job.append(buffer, static_cast<std::size_t>(got));
   }
+  const auto ended = std::chrono::steady_clock::now();
   close(connection);
   {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
+    lastJobEnded_ = ended;
   }
   received_.notify_all();
 }
@@ -89,6 +91,11 @@ std::vector<std::string> EmulatedPrinter::WaitForJobs(
   std::unique_lock lock(mutex_);
   received_.wait_for(lock, timeout, [&] { return jobs_.size() >= count; });
   return jobs_;
+}
+
+std::chrono::steady_clock::time_point EmulatedPrinter::LastJobEndedAt() {
+  std::lock_guard lock(mutex_);
+  return lastJobEnded_;
 }
 
 RefusingPort::RefusingPort() { socket_ = BindLoopback(port_); }

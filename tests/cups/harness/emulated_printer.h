@@ -26,6 +26,8 @@ class EmulatedPrinter {
   // has passed.
   std::vector<std::string> WaitForJobs(std::size_t count,
                                        std::chrono::milliseconds timeout);
+  // When the last job received so far was complete (its sender closed).
+  std::chrono::steady_clock::time_point LastJobEndedAt();
 
  private:
   void Serve();
@@ -37,6 +39,7 @@ class EmulatedPrinter {
   std::mutex mutex_;
   std::condition_variable received_;
   std::vector<std::string> jobs_;
+  std::chrono::steady_clock::time_point lastJobEnded_;
   std::thread thread_;
 };
 

@@ -1,8 +1,10 @@
 #include "private_scheduler.h"
 
+#include <arpa/inet.h>
 #include <cups/cups.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -11,6 +13,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <initializer_list>
@@ -130,6 +133,36 @@ bool CanConnect(const std::string& socketPath) {
   return connected;
 }
 
+bool CanConnectTcp(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  const bool connected =
+      connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  close(fd);
+  return connected;
+}
+
+// A loopback port nobody listens on now. The scheduler binds it a moment
+// later; another program taking it first only fails the start.
+int FreeLoopbackPort() {
+  const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return 0;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  int port = 0;
+  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+    port = ntohs(address.sin_port);
+  close(fd);
+  return port;
+}
+
 std::string GroupName() {
   const group* entry = getgrgid(getgid());
   return entry ? entry->gr_name : "root";
@@ -138,7 +171,8 @@ std::string GroupName() {
 }  // namespace
 
 std::unique_ptr<PrivateScheduler> PrivateScheduler::Start(const fs::path& dir,
-                                                          std::string& whyNot) {
+                                                          std::string& whyNot,
+                                                          bool overTcp) {
   const std::string cupsd = FindProgram("cupsd", {"/usr/sbin"});
   const fs::path serverBin = FindServerBin();
   if (cupsd.empty() || serverBin.empty()) {
@@ -177,6 +211,17 @@ std::unique_ptr<PrivateScheduler> PrivateScheduler::Start(const fs::path& dir,
     scheduler->socket_ = (scheduler->socketDir_ / "cups.sock").string();
   }
 
+  std::string listen = "Listen " + scheduler->socket_ + "\n";
+  if (overTcp) {
+    scheduler->tcpPort_ = FreeLoopbackPort();
+    if (scheduler->tcpPort_ == 0) {
+      whyNot = "cannot find a free port on 127.0.0.1";
+      return nullptr;
+    }
+    scheduler->tcpAddress_ = "127.0.0.1:" + std::to_string(scheduler->tcpPort_);
+    listen += "Listen " + scheduler->tcpAddress_ + "\n";
+  }
+
   const fs::path conf = root / "conf";
   WriteFile(conf / "cups-files.conf",
             "ServerRoot " + conf.string() + "\nStateDir " +
@@ -190,8 +235,7 @@ std::unique_ptr<PrivateScheduler> PrivateScheduler::Start(const fs::path& dir,
                 (root / "log/page_log").string() + "\nPrintcap " +
                 (root / "state/printcap").string() + "\nSystemGroup " +
                 GroupName() + "\n");
-  WriteFile(conf / "cupsd.conf", "Listen " + scheduler->socket_ +
-                                     "\n"
+  WriteFile(conf / "cupsd.conf", listen +
                                      "Browsing No\n"
                                      "WebInterface No\n"
                                      "LogLevel warn\n"
@@ -224,7 +268,8 @@ std::unique_ptr<PrivateScheduler> PrivateScheduler::Start(const fs::path& dir,
     return nullptr;
   }
   const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-  while (!CanConnect(scheduler->socket_)) {
+  while (!CanConnect(scheduler->socket_) ||
+         (overTcp && !CanConnectTcp(scheduler->tcpPort_))) {
     if (Exited(scheduler->pid_) ||
         std::chrono::steady_clock::now() >= deadline) {
       whyNot = "the scheduler did not start: " +

@@ -1,7 +1,8 @@
 // A CUPS scheduler of the tests' own: its configuration, spool, state and
-// socket live in one directory, it listens on a Unix socket only, and this
-// process's CUPS clients (libcups, lpadmin) are pointed at it, never at a
-// system scheduler.
+// socket live in one directory, it listens on a Unix socket (and, as a
+// print server, on a loopback TCP port too), and this process's CUPS
+// clients (libcups, lpadmin) are pointed at it, never at a system
+// scheduler.
 #ifndef VXCL_TESTS_CUPS_PRIVATE_SCHEDULER_H
 #define VXCL_TESTS_CUPS_PRIVATE_SCHEDULER_H
 
@@ -19,14 +20,19 @@ class PrivateScheduler {
   // Starts cupsd in `dir` (emptied first) and sets CUPS_SERVER,
   // CUPS_SERVERROOT and HOME for this process, so call it before any other
   // libcups use. Null, with `whyNot` set, when CUPS is not installed or the
-  // scheduler does not come up within a few seconds.
+  // scheduler does not come up within a few seconds. With `overTcp` it
+  // also listens on 127.0.0.1 at a free port (TcpAddress()), as a print
+  // server that other hosts' clients reach.
   static std::unique_ptr<PrivateScheduler> Start(
-      const std::filesystem::path& dir, std::string& whyNot);
+      const std::filesystem::path& dir, std::string& whyNot,
+      bool overTcp = false);
   ~PrivateScheduler();
   PrivateScheduler(const PrivateScheduler&) = delete;
   PrivateScheduler& operator=(const PrivateScheduler&) = delete;
 
   const std::string& SocketPath() const { return socket_; }
+  // "127.0.0.1:port" when started overTcp, else empty.
+  const std::string& TcpAddress() const { return tcpAddress_; }
 
   // Runs lpadmin with these arguments against this scheduler; false when
   // it fails (its output, for messages, in `output`).
@@ -49,6 +55,8 @@ class PrivateScheduler {
   std::filesystem::path dir_;
   std::filesystem::path socketDir_;  // a short directory when dir_ is deep
   std::string socket_;
+  std::string tcpAddress_;
+  int tcpPort_ = 0;
   pid_t pid_ = -1;
 };
 
