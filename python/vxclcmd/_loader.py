@@ -29,8 +29,9 @@ def _file_names() -> list[str]:
 
 def _open(path: str) -> ctypes.CDLL:
     # The 32-bit DLL uses the standard calling convention.
-    if sys.platform == "win32" and struct.calcsize("P") == 4:
-        return ctypes.WinDLL(path)  # type: ignore[attr-defined,no-any-return]
+    if sys.platform == "win32":
+        if struct.calcsize("P") == 4:
+            return ctypes.WinDLL(path)
     return ctypes.CDLL(path)
 
 

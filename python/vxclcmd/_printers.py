@@ -64,7 +64,7 @@ def printers() -> list[Printer]:
     found = []
     for index in range(count):
         try:
-            raw = _read(lambda b, n: lib.VxclPrinterName(index, b, n), True)
+            raw = _read(lambda b, n: int(lib.VxclPrinterName(index, b, n)), True)
         except LookupError:
             continue  # the list shrank meanwhile
         try:

@@ -63,13 +63,13 @@ class VirtualPrinter:
     @property
     def jobs(self) -> list[bytes]:
         """The bytes of every job received, first first."""
-        return [_read(lambda b, n: self._lib.VxclVirtualJob(self._name, i, b, n), False)
+        return [_read(lambda b, n: int(self._lib.VxclVirtualJob(self._name, i, b, n)), False)
                 for i in range(self._count())]
 
     @property
     def job_names(self) -> list[str]:
         """The document name of every job received ("<printer> Job")."""
-        return [_read(lambda b, n: self._lib.VxclVirtualJobName(self._name, i, b, n),
+        return [_read(lambda b, n: int(self._lib.VxclVirtualJobName(self._name, i, b, n)),
                       True).decode(HOST_ENCODING, errors="replace")
                 for i in range(self._count())]
 
@@ -83,8 +83,8 @@ class VirtualPrinter:
             position += count
         if not 0 <= position < count:
             raise IndexError(f"virtual printer {self.name!r} has {count} jobs, no job {index}")
-        return _draw("VxclVirtualJobPreview", self, lambda path: self._lib.VxclVirtualJobPreview(
-            self._name, position, path))
+        return _draw("VxclVirtualJobPreview", self, lambda path: int(self._lib.VxclVirtualJobPreview(
+            self._name, position, path)))
 
     def preview_image(self, index: int = -1) -> Any:
         """As preview(), as a PIL image (needs PIL)."""
@@ -100,10 +100,10 @@ def preview_stream(stream: bytes, *, dpi: int = 203, head_width_mm: float = 104.
         raise TypeError(f"stream must be bytes, not {type(stream).__name__}")
     data = bytes(stream)
     lib = library()
-    return _draw("VxclPreviewStream", None, lambda path: lib.VxclPreviewStream(
+    return _draw("VxclPreviewStream", None, lambda path: int(lib.VxclPreviewStream(
         data, len(data), v.integer(dpi, "dpi"), v.mm(head_width_mm, "head_width_mm"),
         v.mm(label_width_mm, "label_width_mm"), v.mm(label_length_mm, "label_length_mm"),
-        path))
+        path)))
 
 
 def _draw(call: str, printer: Optional[VirtualPrinter],
