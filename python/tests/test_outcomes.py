@@ -82,7 +82,7 @@ WRONG: list[tuple[Callable[[vx.Label], Any], type[Exception]]] = [
     (lambda l: l.barcode(1, 1, "1", type=None), TypeError),  # type: ignore[arg-type]
     (lambda l: l.pdf417(1, 1, 42), TypeError),  # type: ignore[arg-type]
     (lambda l: l.bmp(1, 1, None), TypeError),  # type: ignore[arg-type]
-    (lambda l: l.truetype(1, 1, "x", italic=2), TypeError),  # type: ignore[arg-type]
+    (lambda l: l.truetype(1, 1, "x", italic="yes"), TypeError),  # type: ignore[arg-type]
     (lambda l: l.truetype(1, 1, "x", font="\udcff"), ValueError),
     (lambda l: setattr(l, "quantity", -1), ValueError),
     (lambda l: setattr(l, "quantity", None), TypeError),

@@ -58,6 +58,44 @@ DECLARATIONS: dict[str, tuple[Any, tuple[Any, ...]]] = {
     "VxclVersion": (_int, ()),
 }
 
+# The Python names of the label calls' arguments, in the C order, for
+# messages about wrong values.
+PARAMETERS: dict[str, tuple[str, ...]] = {call: tuple(names.split()) for call, names in {
+    "PrnDrawBMP": "rotation x y width height path",
+    "PrnDrawPCX": "rotation x y width height path",
+    "PrnDrawLine": "x y vertical width length",
+    "PrnDrawBox": "x y line_width side_line_width width height",
+    "PrnReverseImage": "x y width height",
+    "PrnInternalFont": "direction x y font h_expansion v_expansion pitch text",
+    "PrnVectorFont": "direction x y font_type width height variation pitch text",
+    "PrnAGFARasterFont": "direction x y font_type option width height pitch text",
+    "PrnTrueTypeFont": "rotation x y font size_pt char_width char_height weight "
+                       "italic underline strike_out align align_offset_mm text",
+    "PrnBarcode": "direction x y type ratio narrow height_mm data",
+    "PrnVariableBarcode": "direction x y type narrow_space wide_space narrow_bar "
+                          "wide_bar expansion height_mm data",
+    "PrnUCC128": "direction x y narrow mode height_mm data",
+    "PrnEAN128": "direction x y narrow height_mm data",
+    "PrnPDF417": "direction x y variant module_width row_height security columns "
+                 "rows data",
+    "PrnDataMatrix": "direction x y format_id ecc cell_width cell_height "
+                     "symbol_flag option data",
+    "PrnCutter": "every e_series_count e_series_flag",
+}.items()}
+
+_calls: dict[int, dict[str, tuple[Any, tuple[int, ...]]]] = {}
+
+
+def label_calls(library: ctypes.CDLL) -> dict[str, tuple[Any, tuple[int, ...]]]:
+    """Each label call's function and the positions of its int arguments."""
+    key = id(library)
+    if key not in _calls:
+        _calls[key] = {
+            call: (getattr(library, call),
+                   tuple(n for n, kind in enumerate(arguments) if kind in (_int, _uint)))
+            for call, (_, arguments) in DECLARATIONS.items() if call in PARAMETERS}
+    return _calls[key]
+
 # Exports a library may lack (older builds); they are bound when present.
 OPTIONAL = frozenset({"VxclVersion"})
 

@@ -8,6 +8,7 @@ from typing import Any, Optional, Sequence, Type, Union
 
 from . import _values as v
 from ._enums import Align, Barcode, Ratio
+from ._declarations import label_calls
 from ._job import SLOT
 from ._loader import library
 from ._outcome import LabelError, LabelWarning, check, meaning, message_for
@@ -37,7 +38,7 @@ class Label:
                  e_series: bool = False) -> None:
         """Opens the job (PrnInit, or PrnInitESeries). darkness and speed are
         sent as given; shift_mm moves every horizontal position."""
-        self._start("PrnInitESeries" if v.flag(e_series, "e_series") else "PrnInit",
+        self._start("PrnInitESeries" if e_series else "PrnInit",
                     v.text(printer, "printer"), v.integer(darkness, "darkness"),
                     v.integer(speed, "speed"), v.mm(width_mm, "width_mm"),
                     v.mm(height_mm, "height_mm"), v.mm(shift_mm, "shift_mm"))
@@ -83,6 +84,7 @@ class Label:
     def _start(self, call: str, *args: Any) -> None:
         self._quantity = 1
         self._lib = library()
+        self._calls = label_calls(self._lib)
         SLOT.take(self)
         result = 0
         try:
@@ -95,9 +97,18 @@ class Label:
             raise
 
     def _add(self, call: str, *args: Any) -> None:
+        # Numbers go to ctypes as they are: it refuses wrong types, and only
+        # the 32-bit range of ints is checked here (ctypes would cut them).
+        function, ints = self._calls[call]
         if SLOT.holder is not self:
             raise RuntimeError(f"{call}: this label's job is no longer open")
-        result = getattr(self._lib, call)(*args)
+        try:
+            for position in ints:
+                if not -0x80000000 <= args[position] <= 0x7FFFFFFF:
+                    raise OverflowError
+            result = function(*args)
+        except (TypeError, OverflowError, ctypes.ArgumentError):
+            raise v.explain(call, args) from None
         if result != 1:
             check(call, result, stacklevel=4)
 
@@ -124,9 +135,7 @@ class Label:
         """Cuts after every `every` labels (0: no cut). In e-series jobs a
         positive e_series_count (with every 0) and e_series_flag add the
         e-series options (PrnCutter). The last call wins."""
-        self._add("PrnCutter", v.integer(every, "every"),
-                  v.integer(e_series_count, "e_series_count"),
-                  v.flag(e_series_flag, "e_series_flag"))
+        self._add("PrnCutter", every, e_series_count, e_series_flag)
 
     def end(self) -> None:
         """Sets the quantity and sends the job (PrnQty, PrnEnd); the job is
@@ -169,25 +178,19 @@ class Label:
              width: int = 1) -> None:
         """A horizontal (or vertical) line from (x, y) mm, length mm long and
         width dots (1..99) wide (PrnDrawLine)."""
-        self._add("PrnDrawLine", v.mm(x, "x"), v.mm(y, "y"),
-                  v.flag(vertical, "vertical"), v.integer(width, "width"),
-                  v.mm(length, "length"))
+        self._add("PrnDrawLine", x, y, vertical, width, length)
 
     def box(self, x: float, y: float, width: float, height: float, *,
             line_width: int = 1, side_line_width: Optional[int] = None) -> None:
         """The outline of a box, top-left corner (x, y), width x height mm.
         line_width is in dots (1..99); side_line_width, the left and right
         lines' width, defaults to it (PrnDrawBox)."""
-        first = v.integer(line_width, "line_width")
-        second = first if side_line_width is None else v.integer(
-            side_line_width, "side_line_width")
-        self._add("PrnDrawBox", v.mm(x, "x"), v.mm(y, "y"), first, second,
-                  v.mm(width, "width"), v.mm(height, "height"))
+        side = line_width if side_line_width is None else side_line_width
+        self._add("PrnDrawBox", x, y, line_width, side, width, height)
 
     def reverse(self, x: float, y: float, width: float, height: float) -> None:
         """Inverts the area of width x height mm at (x, y) (PrnReverseImage)."""
-        self._add("PrnReverseImage", v.mm(x, "x"), v.mm(y, "y"),
-                  v.mm(width, "width"), v.mm(height, "height"))
+        self._add("PrnReverseImage", x, y, width, height)
 
     # Pictures. -----------------------------------------------------------
 
@@ -196,17 +199,12 @@ class Label:
         """A BMP picture with its top-left corner at (x, y) mm, scaled to
         width x height mm when both are non-zero (else one pixel a dot);
         rotation 0..3 or 90, 180, 270 (PrnDrawBMP)."""
-        self._picture("PrnDrawBMP", x, y, path, width, height, rotation)
+        self._add("PrnDrawBMP", rotation, x, y, width, height, v.path(path, "path"))
 
     def pcx(self, x: float, y: float, path: v.PathLike, *, width: float = 0.0,
             height: float = 0.0, rotation: int = 0) -> None:
         """As bmp(), for a PCX or SCR picture (PrnDrawPCX)."""
-        self._picture("PrnDrawPCX", x, y, path, width, height, rotation)
-
-    def _picture(self, call: str, x: float, y: float, path: v.PathLike,
-                 width: float, height: float, rotation: int) -> None:
-        self._add(call, v.integer(rotation, "rotation"), v.mm(x, "x"), v.mm(y, "y"),
-                  v.mm(width, "width"), v.mm(height, "height"), v.path(path, "path"))
+        self._add("PrnDrawPCX", rotation, x, y, width, height, v.path(path, "path"))
 
     # Printer fonts. --------------------------------------------------------
 
@@ -218,11 +216,8 @@ class Label:
         1..12; pitch 0..99 dots; direction 0..3 quarter turns
         (PrnInternalFont). The printer reads the bytes in its own code page:
         pass bytes for characters beyond ASCII."""
-        self._add("PrnInternalFont", v.unsigned(direction, "direction"),
-                  v.mm(x, "x"), v.mm(y, "y"), v.text(font, "font"),
-                  v.integer(h_expansion, "h_expansion"),
-                  v.integer(v_expansion, "v_expansion"),
-                  v.integer(pitch, "pitch"), v.text(text, "text"))
+        self._add("PrnInternalFont", direction, x, y, v.text(font, "font"),
+                  h_expansion, v_expansion, pitch, v.text(text, "text"))
 
     def vector_text(self, x: float, y: float, text: v.Text, *,
                     width: int = 50, height: int = 50, font_type: v.Text = "A",
@@ -230,11 +225,8 @@ class Label:
         """Text in the printer's vector font: font_type "A" or "B",
         character width and height in dots (50..999), variation 0..9,
         pitch 0..99 dots (PrnVectorFont)."""
-        self._add("PrnVectorFont", v.unsigned(direction, "direction"),
-                  v.mm(x, "x"), v.mm(y, "y"), v.letter(font_type, "font_type"),
-                  v.integer(width, "width"), v.integer(height, "height"),
-                  v.integer(variation, "variation"), v.integer(pitch, "pitch"),
-                  v.text(text, "text"))
+        self._add("PrnVectorFont", direction, x, y, v.letter(font_type, "font_type"),
+                  width, height, variation, pitch, v.text(text, "text"))
 
     def agfa_text(self, x: float, y: float, text: v.Text, *, width: int = 16,
                   height: int = 16, font_type: v.Text = "A", option: int = 0,
@@ -242,10 +234,8 @@ class Label:
         """Text in the printer's AGFA raster font: font_type "A" or "B",
         option 0 or 1, character width and height in dots (16..999), pitch
         0..99 dots (PrnAGFARasterFont)."""
-        self._add("PrnAGFARasterFont", v.unsigned(direction, "direction"),
-                  v.mm(x, "x"), v.mm(y, "y"), v.letter(font_type, "font_type"),
-                  v.unsigned(option, "option"), v.integer(width, "width"),
-                  v.integer(height, "height"), v.integer(pitch, "pitch"),
+        self._add("PrnAGFARasterFont", direction, x, y,
+                  v.letter(font_type, "font_type"), option, width, height, pitch,
                   v.text(text, "text"))
 
     # TrueType text. --------------------------------------------------------
@@ -270,15 +260,11 @@ class Label:
         """
         if bold and weight is not None:
             raise ValueError("give bold or weight, not both")
-        weight_value = 7 if v.flag(bold, "bold") else (
-            0 if weight is None else v.integer(weight, "weight"))
-        self._add("PrnTrueTypeFont", v.integer(rotation, "rotation"),
-                  v.mm(x, "x"), v.mm(y, "y"), v.optional_text(font, "font"),
-                  v.integer(size_pt, "size_pt"), v.integer(char_width, "char_width"),
-                  v.integer(char_height, "char_height"), weight_value,
-                  v.flag(italic, "italic"), v.flag(underline, "underline"),
-                  v.flag(strike_out, "strike_out"), v.integer(align, "align"),
-                  v.mm(align_offset_mm, "align_offset_mm"), v.text(text, "text"))
+        self._add("PrnTrueTypeFont", rotation, x, y, v.optional_text(font, "font"),
+                  size_pt, char_width, char_height,
+                  7 if bold else (0 if weight is None else weight),
+                  italic, underline, strike_out, align, align_offset_mm,
+                  v.text(text, "text"))
 
     # Barcodes. -------------------------------------------------------------
 
@@ -289,16 +275,14 @@ class Label:
         """A barcode at (x, y) mm: type a Barcode or its letter, bars
         height_mm high, the narrow bar narrow dots (1..12) wide, ratio
         1 (1:2), 2 (1:3) or 3 (2:5); direction 0..3 (PrnBarcode)."""
-        self._add("PrnBarcode", v.integer(direction, "direction"), v.mm(x, "x"),
-                  v.mm(y, "y"), _barcode_letter(type), v.integer(ratio, "ratio"),
-                  v.integer(narrow, "narrow"), v.mm(height_mm, "height_mm"),
-                  v.text(data, "data"))
+        self._add("PrnBarcode", direction, x, y, v.letter(type, "type"), ratio,
+                  narrow, height_mm, v.text(data, "data"))
 
     def code128(self, x: float, y: float, data: v.Text, *, height_mm: float = 10.0,
                 narrow: int = 2, direction: int = 0) -> None:
         """Code 128 with automatic code sets (barcode type "G")."""
-        self.barcode(x, y, data, type=Barcode.CODE128, height_mm=height_mm,
-                     narrow=narrow, direction=direction)
+        self._add("PrnBarcode", direction, x, y, b"G", 1, narrow,
+                  height_mm, v.text(data, "data"))
 
     def variable_barcode(self, x: float, y: float, data: v.Text, *,
                          type: Union[Barcode, str],
@@ -310,27 +294,21 @@ class Label:
         (PrnVariableBarcode)."""
         if isinstance(widths, (str, bytes)) or len(widths) != 4:
             raise ValueError(f"widths must be four dot widths, not {widths!r}")
-        self._add("PrnVariableBarcode", v.integer(direction, "direction"),
-                  v.mm(x, "x"), v.mm(y, "y"), _barcode_letter(type),
-                  *(v.integer(w, "widths") for w in widths),
-                  v.integer(expansion, "expansion"), v.mm(height_mm, "height_mm"),
-                  v.text(data, "data"))
+        self._add("PrnVariableBarcode", direction, x, y, v.letter(type, "type"),
+                  *widths, expansion, height_mm, v.text(data, "data"))
 
     def ucc128(self, x: float, y: float, data: v.Text, *, height_mm: float = 10.0,
                narrow: int = 2, mode: int = 2, direction: int = 0) -> None:
         """A UCC-128 symbol from exactly 17 characters; mode 0 no text,
         1 text above, 2 text below (PrnUCC128)."""
-        self._add("PrnUCC128", v.integer(direction, "direction"), v.mm(x, "x"),
-                  v.mm(y, "y"), v.integer(narrow, "narrow"), v.integer(mode, "mode"),
-                  v.mm(height_mm, "height_mm"), v.text(data, "data"))
+        self._add("PrnUCC128", direction, x, y, narrow, mode, height_mm,
+                  v.text(data, "data"))
 
     def ean128(self, x: float, y: float, data: v.Text, *, height_mm: float = 10.0,
                narrow: int = 2, direction: int = 0) -> None:
         """An EAN-128 symbol from "(AI)value" groups, such as
         "(01)12345678901231(10)ABC123" (PrnEAN128)."""
-        self._add("PrnEAN128", v.integer(direction, "direction"), v.mm(x, "x"),
-                  v.mm(y, "y"), v.integer(narrow, "narrow"),
-                  v.mm(height_mm, "height_mm"), v.text(data, "data"))
+        self._add("PrnEAN128", direction, x, y, narrow, height_mm, v.text(data, "data"))
 
     def pdf417(self, x: float, y: float, data: v.Text, *, variant: int = 0,
                module_width: int = 3, row_height: int = 4, security: int = 1,
@@ -340,12 +318,8 @@ class Label:
         0..30 and rows 0 or 3..40 (0: the printer chooses). "&h01".."&h1F"
         in the data become control bytes (PrnPDF417)."""
         pointer = ctypes.c_char_p(v.text(data, "data"))
-        self._add("PrnPDF417", v.integer(direction, "direction"), v.mm(x, "x"),
-                  v.mm(y, "y"), v.integer(variant, "variant"),
-                  v.integer(module_width, "module_width"),
-                  v.integer(row_height, "row_height"), v.integer(security, "security"),
-                  v.integer(columns, "columns"), v.integer(rows, "rows"),
-                  ctypes.byref(pointer))
+        self._add("PrnPDF417", direction, x, y, variant, module_width, row_height,
+                  security, columns, rows, ctypes.byref(pointer))
 
     def data_matrix(self, x: float, y: float, data: v.Text, *, ecc: int = 20,
                     cell_width: int = 5, cell_height: int = 5, format_id: int = 1,
@@ -355,24 +329,14 @@ class Label:
         ECC 200 in tens); cell width and height 3..12 dots; format_id ending
         in 1..6; option 1..15 (PrnDataMatrix)."""
         pointer = ctypes.c_char_p(v.text(data, "data"))
-        self._add("PrnDataMatrix", v.integer(direction, "direction"), v.mm(x, "x"),
-                  v.mm(y, "y"), v.integer(format_id, "format_id"), v.integer(ecc, "ecc"),
-                  v.integer(cell_width, "cell_width"),
-                  v.integer(cell_height, "cell_height"),
-                  v.flag(symbol_flag, "symbol_flag"), v.integer(option, "option"),
-                  ctypes.byref(pointer))
+        self._add("PrnDataMatrix", direction, x, y, format_id, ecc, cell_width,
+                  cell_height, symbol_flag, option, ctypes.byref(pointer))
 
 
 def _pair(value: tuple[int, int], name: str) -> tuple[int, int]:
     if not isinstance(value, (tuple, list)) or len(value) != 2:
         raise ValueError(f"{name} must be two ints, not {value!r}")
     return v.integer(value[0], name), v.integer(value[1], name)
-
-
-def _barcode_letter(value: Union[Barcode, str]) -> bytes:
-    if isinstance(value, Barcode):
-        return value.value.encode("ascii")
-    return v.letter(value, "type")
 
 
 def _warn_or_raise(call: str, value: int, text: str) -> None:

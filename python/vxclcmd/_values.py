@@ -5,6 +5,9 @@ never truncates an integer, passes a wide string, or reads a NUL-cut text.
 """
 from __future__ import annotations
 
+import ctypes
+import numbers
+import operator
 import os
 import sys
 from typing import Union
@@ -22,36 +25,26 @@ def _type_error(name: str, wanted: str, value: object) -> TypeError:
 
 
 def mm(value: float, name: str) -> float:
-    """Millimetres: an int or a float."""
+    """Millimetres: an int or a float (any real number but a bool)."""
     kind = type(value)
     if kind is float or kind is int:
         return value
-    if isinstance(value, (int, float)) and not isinstance(value, bool):
+    if isinstance(value, numbers.Real) and not isinstance(value, bool):
         return float(value)
     raise _type_error(name, "millimetres (int or float)", value)
 
 
 def integer(value: int, name: str) -> int:
-    """A C int: a Python int within 32 bits (bool refused)."""
+    """A C int: a Python int (a bool too, as ctypes takes it) within 32 bits;
+    a float is refused."""
     if type(value) is not int:
-        if isinstance(value, bool) or not isinstance(value, int):
-            raise _type_error(name, "an int", value)
-        value = int(value)
+        try:
+            value = operator.index(value)
+        except TypeError:
+            raise _type_error(name, "an int", value) from None
     if not _INT_MIN <= value <= _INT_MAX:
         raise ValueError(f"{name} {value} does not fit a 32-bit int")
     return value
-
-
-def unsigned(value: int, name: str) -> int:
-    """A C unsigned int; a negative value is passed as C would (out of range)."""
-    return integer(value, name) & 0xFFFFFFFF
-
-
-def flag(value: bool, name: str) -> int:
-    """A yes/no argument: a bool (or the ints 0 and 1)."""
-    if value is True or value is False or value in (0, 1):
-        return int(value)
-    raise _type_error(name, "a bool", value)
 
 
 def text(value: Text, name: str) -> bytes:
@@ -61,14 +54,15 @@ def text(value: Text, name: str) -> bytes:
         try:
             data = value.encode(HOST_ENCODING)
         except UnicodeEncodeError as error:
-            raise ValueError(
-                f"{name} {value!r} cannot be written in {HOST_ENCODING}: {error.reason}"
-            ) from None
-    elif isinstance(value, (bytes, bytearray, memoryview)):
+            raise ValueError(f"{name} {value!r} cannot be written in "
+                             f"{HOST_ENCODING}: {error.reason}") from None
+    elif isinstance(value, bytes):
+        data = value
+    elif isinstance(value, (bytearray, memoryview)):
         data = bytes(value)
     else:
         raise _type_error(name, "str or bytes", value)
-    if b"\0" in data:
+    if 0 in data:  # quicker than b"\0" in data
         raise ValueError(f"{name} {value!r} holds a NUL character, which would end it there")
     return data
 
@@ -79,6 +73,8 @@ def optional_text(value: Text | None, name: str) -> bytes | None:
 
 def letter(value: Text, name: str) -> bytes:
     """One character that is one byte, such as a font type or barcode letter."""
+    if isinstance(value, str) and len(value) == 1 and value < "\x80":
+        return value.encode("ascii")  # a Barcode too: it is its letter
     data = text(value, name)
     if len(data) != 1:
         raise ValueError(f"{name} must be one character of one byte, not {value!r}")
@@ -95,6 +91,24 @@ def path(value: PathLike, name: str) -> bytes:
         data = fspath.encode("mbcs") if sys.platform == "win32" else os.fsencode(fspath)
     else:
         data = fspath
-    if b"\0" in data:
+    if 0 in data:
         raise ValueError(f"{name} {value!r} holds a NUL character")
     return data
+
+
+def explain(call: str, args: tuple[object, ...]) -> Exception:
+    """The TypeError or ValueError for the first argument of a label call
+    that ctypes refused or that does not fit its C type."""
+    from ._declarations import DECLARATIONS, PARAMETERS
+
+    names = PARAMETERS.get(call, ())
+    for position, (kind, value) in enumerate(zip(DECLARATIONS[call][1], args)):
+        name = names[position] if position < len(names) else f"argument {position + 1}"
+        try:
+            if kind in (ctypes.c_int, ctypes.c_uint):
+                integer(value, name)  # type: ignore[arg-type]
+            elif kind is ctypes.c_double:
+                mm(value, name)  # type: ignore[arg-type]
+        except (TypeError, ValueError) as error:
+            return type(error)(f"{call}: {error}")
+    return TypeError(f"{call}: an argument has the wrong type: {args!r}")
