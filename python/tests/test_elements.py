@@ -5,7 +5,7 @@ from __future__ import annotations
 from typing import Any, Callable
 
 import pytest
-from conftest import ROOT, body, label
+from conftest import ROOT, label
 
 import vxclcmd as vx
 
@@ -103,3 +103,10 @@ def test_quantity_and_previews(printer: vx.VirtualPrinter) -> None:
     assert pil and printer.preview_image().size[0] == 832  # the whole head
     with pytest.raises(IndexError):
         printer.preview(1)
+
+
+def test_printers_list_virtual_printers_with_their_metrics(printer: vx.VirtualPrinter) -> None:
+    found = {p.name: p for p in vx.printers()}
+    assert found[printer.name] == vx.Printer(printer.name, 8, 832, 8000)
+    assert found[printer.name].max_width_mm == 104
+    assert vx.version().count(".") == 2

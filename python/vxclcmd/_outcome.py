@@ -77,7 +77,7 @@ def message_for(call: str, value: int, kind_meaning: tuple[str, str]) -> str:
     """The text a user sees: the library's message for this call when it gave
     one, else the result list's meaning (with any message it refers to)."""
     message = last_error()
-    if message.startswith(call):
+    if message.startswith(call + ":"):
         return message
     text = f"{call}: {kind_meaning[1]} (result {value})"
     if message and "see VxclLastError" in text:

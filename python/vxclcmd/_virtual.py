@@ -9,7 +9,7 @@ from typing import Any, Callable, Optional, Type
 
 from . import _values as v
 from ._loader import library
-from ._outcome import HOST_ENCODING, LabelError, check, last_error
+from ._outcome import HOST_ENCODING, check, last_error
 
 
 class VirtualPrinter:
