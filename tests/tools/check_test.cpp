@@ -62,6 +62,8 @@ TEST(VxlabelCheck, BrokenScriptsReportTheirPlantedFaults) {
       {"negative_size", {{3, "negative-size"}}},
       {"result_code", {{3, "result"}}},
       {"job_open", {{2, "job-open"}}},
+      {"face_replaced", {{3, "text"}}},
+      {"undrawable_text", {{3, "text"}}},
   };
   for (const auto& c : cases) {
     const std::string script =

@@ -117,6 +117,13 @@ bool ReviewJob(const SentJob& job, int number, const CheckOptions& options,
   return true;
 }
 
+// The calling thread's message from the library, empty when none.
+std::string LastErrorText() {
+  char buffer[1024];
+  const int length = VxclLastError(buffer, sizeof buffer);
+  return length > 0 ? std::string(buffer) : std::string();
+}
+
 }  // namespace
 
 int CheckScriptFile(const CheckOptions& options, std::ostream& out,
@@ -139,6 +146,11 @@ int CheckScriptFile(const CheckOptions& options, std::ostream& out,
                             call.name + " -> " + std::to_string(result) + " (" +
                                 std::string(MeaningOf(call.name, result).text) +
                                 ")"};
+    // Text that printed, but not as asked: a face replaced by another, or
+    // characters no installed face has; the library's message says which.
+    if (result == VXCL_OK && call.name == "PrnTrueTypeFont")
+      if (const std::string note = LastErrorText(); !note.empty())
+        reports.push_back({call.line, "text", note});
     jobs.Follow(call, result, PrinterOf(call));
   }
   if (const Call* start = jobs.OpenJobStart())
