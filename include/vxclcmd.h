@@ -21,7 +21,9 @@
  *   - Calls from several threads take turns on one process-wide lock. Host
  *     code that runs while PrnEnd, PrnCXCalibrate or PrnCTDefault wait for
  *     the spooler may call the library again; the job being sent is already
- *     closed then, so a job started there stays open.
+ *     closed then, so a job started there stays open. Those waits, and
+ *     every request to the print system, hold no lock: other threads' calls
+ *     go on meanwhile, and a job another thread starts then stays open too.
  *
  * On 32-bit Windows every function uses the __stdcall convention.
  */
@@ -135,7 +137,7 @@ VXCL_API int VXCL_CALL PrnInitCT400(const char *printerName,
  * five settings and the label height (not checked). Needs no open job; any
  * open job is dropped once the job was handed to the spooler, also when the
  * spooler then fails. Returns 0 (printer not found) or 4 (nothing sent, an
- * open job is kept), a spooler code 145..150 (see VxclLastError), the last
+ * open job is kept), a spooler code 145..151 (see VxclLastError), the last
  * failing setting's code 13..18 (replaced, sent all the same), or 1. */
 VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
                                       double labelHeight, int cpSetting,
@@ -150,7 +152,7 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
  * 0..3200, 0..832, -792..792, -792..792, 0..63, -99..99, -99..99, -99..99,
  * 0..1, 0..40, 0..1; replaced by 2, 0, 0, 41, 3, 1, 1, 0, 0, 0, 3200, 832
  * and 0 for the rest. Any open job is dropped as by PrnCXCalibrate. Returns
- * 0 (printer not found), a spooler code 145..150, 255 + the number of the
+ * 0 (printer not found), a spooler code 145..151, 255 + the number of the
  * last setting out of range (256..276; replaced, sent all the same), or 1. */
 VXCL_API int VXCL_CALL PrnCTDefault(const char *printerName, int setting1,
                                     int setting2, int setting3, int setting4,
@@ -312,7 +314,7 @@ VXCL_API int VXCL_CALL PrnCutter(int cutCount, int eSeriesCount,
                                  int eSeriesFlag);
 
 /* Sends the job and closes it. Returns 0 (no job), 1, 5 (no quantity set:
- * nothing sent), or a spooler code 144..150 (see VxclLastError). */
+ * nothing sent), or a spooler code 144..151 (see VxclLastError). */
 VXCL_API int VXCL_CALL PrnEnd(void);
 
 /* Extensions: virtual printers and diagnostics. ------------------------- */
@@ -383,6 +385,13 @@ VXCL_API int VXCL_CALL VxclPreviewStream(const unsigned char *stream,
 /* Copies the warnings of the last preview, one a line, zero-terminated and
  * truncated to fit (UTF-8), and returns their full length (0: none). */
 VXCL_API int VXCL_CALL VxclPreviewWarnings(char *buffer, int capacity);
+
+/* How long a submission waits for the printer's queue to hold at most two
+ * jobs before it gives up with 151, sending nothing: 60 s until set; 0 waits
+ * as long as it takes. Each request to the print system also gives up after
+ * ten seconds, or after this limit when it is shorter. Process-wide. Returns
+ * 1, or 0 when seconds is negative (the limit is kept; see VxclLastError). */
+VXCL_API int VXCL_CALL VxclSetSpoolerTimeout(int seconds);
 
 /* Extensions: the printers the library sees. ----------------------------- */
 

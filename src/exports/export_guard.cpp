@@ -9,11 +9,6 @@ std::string& LastError() noexcept {
 }
 }  // namespace
 
-std::recursive_mutex& ExportLock() noexcept {
-  static std::recursive_mutex lock;
-  return lock;
-}
-
 void RecordLastError(std::string_view message) noexcept {
   try {
     LastError().assign(message);

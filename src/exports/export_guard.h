@@ -12,15 +12,17 @@
 #include <string_view>
 
 #include "job/job_start.h"
+#include "job/library_lock.h"
 #include "job/outcome.h"
 
 namespace vxcl {
 
-// One lock for the whole process, held for the whole of every call. Calls
-// from several host threads take turns, so none sees the job half-changed.
-// It is recursive: host code that a submission's wait runs (an event
-// handler on the calling thread) may call the library again.
-std::recursive_mutex& ExportLock() noexcept;
+// One lock for the whole process, held by every call except while it waits
+// on the print system. Calls from several host threads take turns, so none
+// sees the job half-changed. It is recursive: host code that a submission's
+// wait runs (an event handler on the calling thread) may call the library
+// again.
+inline LibraryLock& ExportLock() noexcept { return TheLibraryLock(); }
 
 // The message VxclLastError gives. Never throws: a message that cannot be
 // stored is dropped.
@@ -40,7 +42,7 @@ inline int Answer(const Outcome& outcome) {
 // `failureCode` is returned.
 template <class Body, class OnFailure>
 int Guarded(int failureCode, Body&& body, OnFailure&& onFailure) noexcept {
-  std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
+  std::unique_lock<LibraryLock> lock(ExportLock(), std::defer_lock);
   try {
     lock.lock();
   } catch (...) {

@@ -11,8 +11,11 @@ using namespace vxcl;
 
 namespace {
 
+// Asking the print system may take a while: other threads go on meanwhile.
 std::optional<std::vector<std::string>> ListPrinters() {
-  return CurrentPlatform().printers->PrinterNames();
+  PrinterSystem& printers = *CurrentPlatform().printers;
+  const WithoutLibraryLock unlocked;
+  return printers.PrinterNames();
 }
 
 }  // namespace
@@ -41,8 +44,12 @@ VXCL_API int VXCL_CALL VxclPrinterMetrics(const char* name, int* dotsPerMm,
                                           int* maxHeightDots) {
   return GuardedAfresh(0, [&] {
     // The job in progress is not touched.
-    Expected<PrinterMetrics> printer =
-        LookUpPrinter(*CurrentPlatform().printers, HostString(name));
+    PrinterSystem& printers = *CurrentPlatform().printers;
+    const std::string wanted(HostString(name));
+    Expected<PrinterMetrics> printer = [&] {
+      const WithoutLibraryLock unlocked;
+      return LookUpPrinter(printers, wanted);
+    }();
     if (!printer) {
       Answer(printer.Failure());
       return 0;

@@ -28,12 +28,10 @@ std::optional<std::string> MatchPrinterName(PrinterSystem& printers,
                                             std::string_view name) {
   // Printers are enumerated by name only, as on the Windows NT family; the
   // 9x enumeration by port is not needed on any supported platform.
-  auto names = printers.PrinterNames();
-  if (!names) return std::nullopt;
   const std::string_view wanted = TrimPrinterName(name);
-  for (std::string& installed : *names)
-    if (TrimPrinterName(installed) == wanted) return std::move(installed);
-  return std::nullopt;
+  return printers.FirstNameMatching([&](std::string_view installed) {
+    return TrimPrinterName(installed) == wanted;
+  });
 }
 
 Expected<PrinterMetrics> LookUpPrinter(PrinterSystem& printers,

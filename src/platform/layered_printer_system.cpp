@@ -12,6 +12,12 @@ std::optional<std::vector<std::string>> LayeredPrinterSystem::PrinterNames() {
   return names;
 }
 
+std::optional<std::string> LayeredPrinterSystem::FirstNameMatching(
+    const std::function<bool(std::string_view)>& matches) {
+  if (auto name = first_.FirstNameMatching(matches)) return name;
+  return second_.FirstNameMatching(matches);
+}
+
 std::optional<std::string> LayeredPrinterSystem::DefaultPrinterName() {
   return second_.DefaultPrinterName();
 }

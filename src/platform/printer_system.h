@@ -5,6 +5,7 @@
 #define VXCL_PLATFORM_PRINTER_SYSTEM_H
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,11 +74,24 @@ class PrinterSystem {
 
   // Installed printers in enumeration order; nullopt when enumeration fails.
   virtual std::optional<std::vector<std::string>> PrinterNames() = 0;
+  // The first installed printer, in enumeration order, whose name `matches`;
+  // nullopt when none does or enumeration fails.
+  virtual std::optional<std::string> FirstNameMatching(
+      const std::function<bool(std::string_view)>& matches) {
+    auto names = PrinterNames();
+    if (!names) return std::nullopt;
+    for (std::string& name : *names)
+      if (matches(name)) return std::move(name);
+    return std::nullopt;
+  }
   // The default printer: "" when there is none, nullopt when it cannot be
   // read.
   virtual std::optional<std::string> DefaultPrinterName() = 0;
   // Opens a printer by its exact name; null when it cannot be opened.
   virtual std::unique_ptr<Printer> Open(std::string_view name) = 0;
+  // True when this thread's last Open failed because the print system left
+  // a request unanswered: asking it again now would wait as long again.
+  virtual bool LastOpenStalled() const { return false; }
 };
 
 }  // namespace vxcl

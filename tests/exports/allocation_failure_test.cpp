@@ -125,6 +125,7 @@ const Row kRows[] = {
         (kStream, sizeof kStream - 1, 203, 104.0, 0.0, 0.0, png.c_str())),
     ROW(Virtual, NoJob, AsBefore, 0, VxclPreviewWarnings,
         (copiedText, sizeof copiedText)),
+    ROW(Virtual, NoJob, AsBefore, 0, VxclSetSpoolerTimeout, (60)),
     ROW(Virtual, NoJob, AsBefore, -1, VxclPrinterCount, ()),
     ROW(Fake, NoJob, AsBefore, -1, VxclPrinterName,
         (1, copiedText, sizeof copiedText)),

@@ -48,6 +48,7 @@ namespace vxcl::test {
   X(VxclVirtualJobPreview)      \
   X(VxclPreviewStream)          \
   X(VxclPreviewWarnings)        \
+  X(VxclSetSpoolerTimeout)      \
   X(VxclPrinterCount)           \
   X(VxclPrinterName)            \
   X(VxclPrinterMetrics)

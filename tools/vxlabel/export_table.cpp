@@ -157,6 +157,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(PrnQty),
       VXL_ROW(PrnCutter),
       VXL_ROW(PrnEnd),
+      // How long a submission may wait for the printer's queue.
+      VXL_ROW(VxclSetSpoolerTimeout),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
   };

@@ -18,6 +18,10 @@ class CupsPrinterSystem final : public PrinterSystem {
   // The destination of exactly this name (letter case counting, as the
   // lookup compares); null when there is none or the scheduler is down.
   std::unique_ptr<Printer> Open(std::string_view name) override;
+  bool LastOpenStalled() const override { return stalled_; }
+
+ private:
+  static thread_local bool stalled_;
 };
 
 }  // namespace vxcl::cups
