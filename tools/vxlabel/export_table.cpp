@@ -238,6 +238,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(VxclBeginBatch),
       VXL_ROW(VxclEndBatch),
       VXL_ROW(VxclCancelBatch),
+      // How long a submission may wait for the printer's queue.
+      VXL_ROW(VxclSetSpoolerTimeout),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
       // The library's version, for scripts that note it.
