@@ -19,9 +19,12 @@
  *   - One job at a time per process. A job start while a job is open drops
  *     the open job unsent.
  *   - Calls from several threads take turns on one process-wide lock. Host
- *     code that runs while PrnEnd, PrnCXCalibrate or PrnCTDefault wait for
- *     the spooler may call the library again; the job being sent is already
- *     closed then, so a job started there stays open.
+ *     code that runs while PrnEnd, PrnCXCalibrate, PrnCTDefault or
+ *     VxclEndBatch wait for the spooler may call the library again; the job
+ *     (or batch) being sent is already closed then, so a job started there
+ *     stays open. Those waits, and every request to the print system, hold
+ *     no lock: other threads' calls go on meanwhile, and a job another
+ *     thread starts then stays open too.
  *
  * On 32-bit Windows every function uses the __stdcall convention.
  */
@@ -153,7 +156,7 @@ VXCL_API int VXCL_CALL PrnInitCT400(const char *printerName,
  * five settings and the label height (not checked). Needs no open job; any
  * open job is dropped once the job was handed to the spooler, also when the
  * spooler then fails. Returns 0 (printer not found) or 4 (nothing sent, an
- * open job is kept), a spooler code 145..150 (see VxclLastError), the last
+ * open job is kept), a spooler code 145..151 (see VxclLastError), the last
  * failing setting's code 13..18 (replaced, sent all the same), or 1. */
 VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
                                       double labelHeight, int cpSetting,
@@ -168,7 +171,7 @@ VXCL_API int VXCL_CALL PrnCXCalibrate(const char *printerName,
  * 0..3200, 0..832, -792..792, -792..792, 0..63, -99..99, -99..99, -99..99,
  * 0..1, 0..40, 0..1; replaced by 2, 0, 0, 41, 3, 1, 1, 0, 0, 0, 3200, 832
  * and 0 for the rest. Any open job is dropped as by PrnCXCalibrate. Returns
- * 0 (printer not found), a spooler code 145..150, 255 + the number of the
+ * 0 (printer not found), a spooler code 145..151, 255 + the number of the
  * last setting out of range (256..276; replaced, sent all the same), or 1. */
 VXCL_API int VXCL_CALL PrnCTDefault(const char *printerName, int setting1,
                                     int setting2, int setting3, int setting4,
@@ -332,7 +335,7 @@ VXCL_API int VXCL_CALL PrnCutter(int cutCount, int eSeriesCount,
                                  int eSeriesFlag);
 
 /* Sends the job and closes it. Returns 0 (no job), 1, 5 (no quantity set:
- * nothing sent), or a spooler code 144..150 (see VxclLastError). With a
+ * nothing sent), or a spooler code 144..151 (see VxclLastError). With a
  * batch open the job joins the batch instead, sent when the batch ends:
  * returns 0, 1, 5, or 212 / 213 (the batch refused it: nothing added, the
  * job stays open, see VxclLastError). */
@@ -355,7 +358,7 @@ VXCL_API int VXCL_CALL VxclBeginBatch(void);
  * the order they were added, with one queue wait and one settle wait as
  * PrnEnd has. A batch without jobs sends nothing and returns 1. A spooler
  * failure cancels the whole job, and the batch is gone either way. Returns
- * 1, 211 (no batch open), or a spooler code 144..150 (see VxclLastError). */
+ * 1, 211 (no batch open), or a spooler code 144..151 (see VxclLastError). */
 VXCL_API int VXCL_CALL VxclEndBatch(void);
 
 /* Closes the batch and drops its jobs unsent. Returns 1, or 211 (no batch
@@ -393,7 +396,7 @@ VXCL_API int VXCL_CALL VxclVirtualJobName(const char *name, int index,
  * its full length in that encoding. Every call that does work clears it
  * first; every result other than 1 (warnings too) leaves one message that
  * names the call, the argument, the value given, what is allowed and what
- * was used instead, or why nothing was done; the spooler's codes 144..150
+ * was used instead, or why nothing was done; the spooler's codes 144..151
  * keep the spooler's own wording. The calls that only read (VxclLastError,
  * VxclVirtualJobCount, VxclVirtualJob, VxclVirtualJobName,
  * VxclPreviewWarnings, VxclPrinterCount, VxclPrinterName, VxclVersion)
@@ -495,6 +498,13 @@ VXCL_API int VXCL_CALL VxclPreviewFindingCount(void);
 VXCL_API int VXCL_CALL VxclPreviewFinding(int index, int *fields,
                                           int fieldCount, char *message,
                                           int capacity);
+
+/* How long a submission waits for the printer's queue to hold at most two
+ * jobs before it gives up with 151, sending nothing: 60 s until set; 0 waits
+ * as long as it takes. Each request to the print system also gives up after
+ * ten seconds, or after this limit when it is shorter. Process-wide. Returns
+ * 1, or 0 when seconds is negative (the limit is kept; see VxclLastError). */
+VXCL_API int VXCL_CALL VxclSetSpoolerTimeout(int seconds);
 
 /* Extensions: the printers the library sees. ----------------------------- */
 

@@ -60,6 +60,7 @@ DECLARATIONS: dict[str, tuple[Any, tuple[Any, ...]]] = {
     "VxclPrinterMetrics": (_int, (_str, _intp, _intp, _intp)),
     "VxclVersion": (_int, ()),
     "VxclSetTextEncoding": (_int, (_str,)),
+    "VxclSetSpoolerTimeout": (_int, (_int,)),
     "VxclPreviewFindingCount": (_int, ()),
     "VxclPreviewFinding": (_int, (_int, _intp, _int, _str, _int)),
 }

@@ -97,6 +97,7 @@ class Result(IntEnum):
     SPOOL_SHORT_WRITE = 148
     SPOOL_END_PAGE = 149
     SPOOL_END_DOC = 150
+    SPOOL_QUEUE_FULL = 151
     BATCH_OPEN = 210
     NO_BATCH = 211
     BATCH_PRINTER = 212
@@ -211,6 +212,7 @@ ROWS: tuple[tuple[int, str, tuple[str, ...], str], ...] = (
     (148, 'SPOOLER', ('PrnEnd', 'PrnCXCalibrate', 'PrnCTDefault', 'VxclEndBatch'), 'fewer bytes were written than the job holds; see VxclLastError'),
     (149, 'SPOOLER', ('PrnEnd', 'PrnCXCalibrate', 'PrnCTDefault', 'VxclEndBatch'), 'the spooler refused to end the page; see VxclLastError'),
     (150, 'SPOOLER', ('PrnEnd', 'PrnCXCalibrate', 'PrnCTDefault', 'VxclEndBatch'), 'the spooler refused to end the document; see VxclLastError'),
+    (151, 'SPOOLER', ('PrnEnd', 'PrnCXCalibrate', 'PrnCTDefault', 'VxclEndBatch'), "the printer's queue still held three or more jobs when the wait limit (VxclSetSpoolerTimeout, 60 s by default) ran out; nothing was sent, see VxclLastError"),
     (210, 'REFUSAL', ('VxclBeginBatch',), 'a batch is already open; it is kept as it is, see VxclLastError'),
     (210, 'REFUSAL', ('PrnCXCalibrate', 'PrnCTDefault'), 'a batch is open, which a job sent at once would overtake; nothing sent, see VxclLastError'),
     (211, 'REFUSAL', ('VxclEndBatch', 'VxclCancelBatch'), 'no batch is open; nothing was done'),

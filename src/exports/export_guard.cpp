@@ -41,15 +41,10 @@ bool ListsCall(std::string_view calls, std::string_view call) {
 }
 
 bool IsSpoolerCode(int code) {
-  return code >= VXCL_SPOOL_DEFAULT_PRINTER && code <= VXCL_SPOOL_END_DOC;
+  return code >= VXCL_SPOOL_DEFAULT_PRINTER && code <= VXCL_SPOOL_QUEUE_FULL;
 }
 
 }  // namespace
-
-std::recursive_mutex& ExportLock() noexcept {
-  static std::recursive_mutex lock;
-  return lock;
-}
 
 void RecordLastError(std::initializer_list<std::string_view> parts) noexcept {
   MessageStore& store = lastError;

@@ -14,15 +14,17 @@
 
 #include "job/job_limits.h"
 #include "job/job_start.h"
+#include "job/library_lock.h"
 #include "job/outcome.h"
 
 namespace vxcl {
 
-// One lock for the whole process, held for the whole of every call. Calls
-// from several host threads take turns, so none sees the job half-changed.
-// It is recursive: host code that a submission's wait runs (an event
-// handler on the calling thread) may call the library again.
-std::recursive_mutex& ExportLock() noexcept;
+// One lock for the whole process, held by every call except while it waits
+// on the print system. Calls from several host threads take turns, so none
+// sees the job half-changed. It is recursive: host code that a submission's
+// wait runs (an event handler on the calling thread) may call the library
+// again.
+inline LibraryLock& ExportLock() noexcept { return TheLibraryLock(); }
 
 // The message VxclLastError gives, one per thread (as errno): a host thread
 // reads the message of its own last call. The parts are joined; nothing is
@@ -37,7 +39,7 @@ std::string_view LastErrorMessage() noexcept;
 std::string_view ResultMeaning(std::string_view call, int code) noexcept;
 
 // What the host receives: the code, with its message recorded, named after
-// the call. The spooler's messages (144 to 150) keep their own wording.
+// the call. The spooler's messages (144 to 151) keep their own wording.
 inline int Answer(std::string_view, int value) { return value; }
 int Answer(std::string_view call, const Outcome& outcome) noexcept;
 inline int Answer(std::string_view call, VxclResult code) {
@@ -50,7 +52,7 @@ inline int Answer(std::string_view call, VxclResult code) {
 template <class Body, class OnFailure>
 int Guarded(std::string_view call, int failureCode, Body&& body,
             OnFailure&& onFailure) noexcept {
-  std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
+  std::unique_lock<LibraryLock> lock(ExportLock(), std::defer_lock);
   try {
     lock.lock();
   } catch (...) {
@@ -85,7 +87,7 @@ int Guarded(std::string_view call, int failureCode, Body&& body) noexcept {
 // list, the last error): the message of the last call that did work stays.
 template <class Body>
 int GuardedReading(int failureCode, Body&& body) noexcept {
-  std::unique_lock<std::recursive_mutex> lock(ExportLock(), std::defer_lock);
+  std::unique_lock<LibraryLock> lock(ExportLock(), std::defer_lock);
   try {
     lock.lock();
     return body();

@@ -12,9 +12,11 @@ using namespace vxcl;
 namespace {
 
 // Nullopt also when only the operating system's printers could not be
-// listed: a list without them would pass for a whole one.
+// listed: a list without them would pass for a whole one. Asking the print
+// system may take a while: other threads go on meanwhile.
 std::optional<std::vector<std::string>> ListPrinters() {
   PrinterSystem& printers = *CurrentPlatform().printers;
+  const WithoutLibraryLock unlocked;
   auto names = printers.PrinterNames();
   if (!printers.ListingFailure().empty()) return std::nullopt;
   return names;
@@ -46,8 +48,12 @@ VXCL_API int VXCL_CALL VxclPrinterMetrics(const char* name, int* dotsPerMm,
                                           int* maxHeightDots) {
   return Guarded("VxclPrinterMetrics", 0, [&]() -> Outcome {
     // The job in progress is not touched.
-    Expected<PrinterMetrics> printer =
-        LookUpPrinter(*CurrentPlatform().printers, HostString(name));
+    PrinterSystem& printers = *CurrentPlatform().printers;
+    const std::string wanted(HostString(name));
+    Expected<PrinterMetrics> printer = [&] {
+      const WithoutLibraryLock unlocked;
+      return LookUpPrinter(printers, wanted);
+    }();
     if (!printer) {
       printer.Failure().code = VXCL_NO_JOB;  // this call's "not found"
       printer.Failure().message += "; nothing stored";

@@ -18,15 +18,15 @@ void ServiceMessages(HostEventQueue& events) {
   }
 }
 
-void WaitOneSecond(HostEventQueue& events, Clock& clock) {
-  constexpr std::uint32_t kWaitMs = 1000;
+void WaitServicing(HostEventQueue& events, Clock& clock,
+                   std::uint32_t milliseconds) {
   constexpr std::uint32_t kPollMs = 10;
   const std::uint32_t start = clock.TickCountMs();
   for (;;) {
     ServiceMessages(events);
     const std::uint32_t elapsed = clock.TickCountMs() - start;
-    if (elapsed >= kWaitMs) return;
-    const std::uint32_t left = kWaitMs - elapsed;
+    if (elapsed >= milliseconds) return;
+    const std::uint32_t left = milliseconds - elapsed;
     clock.SleepMs(left < kPollMs ? left : kPollMs);
   }
 }

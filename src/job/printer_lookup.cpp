@@ -50,7 +50,10 @@ Expected<std::string> FindInstalledPrinter(PrinterSystem& printers,
                        "blank)");
   // Printers are enumerated by name only, as on the Windows NT family; the
   // 9x enumeration by port is not needed on any supported platform.
-  auto names = printers.PrinterNames();
+  // A printer of exactly that name ends the list early where it can: a
+  // virtual printer is found without waiting on the operating system's.
+  auto names = printers.PrinterNamesUntil(
+      [&](std::string_view installed) { return installed == name; });
   const std::string unreachable = printers.ListingFailure();
   if (names) {
     // An exact match wins: " VQ" and "VQ" may be different printers.

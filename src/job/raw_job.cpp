@@ -3,9 +3,11 @@
 #include <optional>
 
 #include "job/host_wait.h"
+#include "job/library_lock.h"
 #include "job/printer_lookup.h"
 #include "platform/host_text.h"
 #include "platform/platform.h"
+#include "platform/spooler_limits.h"
 
 namespace vxcl {
 
@@ -61,12 +63,34 @@ int QueuedJobs(Printer& printer, const Platform& platform) {
   return *count;
 }
 
-void WaitForQueue(Printer& printer, const Platform& platform) {
+// "the queue of "NAME" still holds N jobs after S s; nothing was sent"
+std::string QueueFullMessage(std::string_view printerName, int queued,
+                             int seconds) {
+  return "the queue of \"" + FromHostCodePage(printerName) + "\" still holds " +
+         std::to_string(queued) + " jobs after " + std::to_string(seconds) +
+         " s; nothing was sent (VxclSetSpoolerTimeout sets how long to wait)";
+}
+
+// Waits, a second at a time, until the queue holds at most two jobs. The
+// jobs still queued when the host's limit runs out first.
+std::optional<int> WaitForRoom(Printer& printer, const Platform& platform,
+                               int limitSeconds) {
+  const std::uint64_t limitMs = static_cast<std::uint64_t>(limitSeconds) * 1000;
+  std::uint64_t waitedMs = 0;
+  std::uint32_t last = platform.clock->TickCountMs();
   for (;;) {
     const int queued = QueuedJobs(printer, platform);
     ServiceMessages(*platform.events);
-    if (queued <= kMostQueuedJobs) return;
-    WaitOneSecond(*platform.events, *platform.clock);
+    const std::uint32_t now = platform.clock->TickCountMs();
+    waitedMs += now - last;  // the counter may wrap
+    last = now;
+    if (queued <= kMostQueuedJobs) return std::nullopt;
+    if (limitSeconds > 0 && waitedMs >= limitMs) return queued;
+    std::uint64_t pause = 1000;
+    if (limitSeconds > 0 && limitMs - waitedMs < pause)
+      pause = limitMs - waitedMs;
+    WaitServicing(*platform.events, *platform.clock,
+                  static_cast<std::uint32_t>(pause));
   }
 }
 
@@ -78,9 +102,14 @@ Expected<std::string> ReadDefaultPrinterName(PrinterSystem& printers) {
   return std::move(*name);
 }
 
-Outcome SubmitRawJob(const Platform& platform, std::string printer,
+Outcome SubmitRawJob(const Platform& current, std::string printer,
                      std::string_view document, std::string_view data,
                      const LabelLayout* label) {
+  // Everything below may wait on the print system, so it runs without the
+  // library's lock, on copies: the caller's job is already closed.
+  const Platform platform = current;
+  const int limitSeconds = QueueWaitSeconds();
+  const WithoutLibraryLock unlocked;
   VxclResult result = VXCL_OK;
   if (printer.empty()) {
     Expected<std::string> fallback = ReadDefaultPrinterName(*platform.printers);
@@ -92,7 +121,7 @@ Outcome SubmitRawJob(const Platform& platform, std::string printer,
   const std::size_t length = data.size();
 
   std::unique_ptr<Printer> handle = platform.printers->Open(printer);
-  if (!handle) {
+  if (!handle && !platform.printers->LastOpenStalled()) {
     // The job was opened on the printer the lookup matched, whose name may
     // differ from the host's text by surrounding blanks: send it there.
     const auto installed = MatchPrinterName(*platform.printers, printer);
@@ -100,7 +129,9 @@ Outcome SubmitRawJob(const Platform& platform, std::string printer,
       handle = platform.printers->Open(*installed);
   }
   if (!handle) return {VXCL_SPOOL_OPEN, PrinterUnusableMessage(printer)};
-  WaitForQueue(*handle, platform);
+  if (const auto queued = WaitForRoom(*handle, platform, limitSeconds))
+    return {VXCL_SPOOL_QUEUE_FULL,
+            QueueFullMessage(printer, *queued, limitSeconds)};
 
   // A failing step records its code; a later failing clean-up step replaces
   // it, and the remaining clean-up steps still run.

@@ -15,9 +15,14 @@ class LayeredPrinterSystem final : public PrinterSystem {
   // Fails only when both layers fail; a failing layer adds no names.
   std::optional<std::vector<std::string>> PrinterNames() override;
   std::string ListingFailure() const override;
+  // Asks the second layer only when no name of the first is found, so that
+  // finding a virtual printer never waits on the operating system's.
+  std::optional<std::vector<std::string>> PrinterNamesUntil(
+      const std::function<bool(std::string_view)>& found) override;
   // The second layer's default: the operating system's.
   std::optional<std::string> DefaultPrinterName() override;
   std::unique_ptr<Printer> Open(std::string_view name) override;
+  bool LastOpenStalled() const override { return second_.LastOpenStalled(); }
 
  private:
   PrinterSystem& first_;

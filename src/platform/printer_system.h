@@ -5,6 +5,7 @@
 #define VXCL_PLATFORM_PRINTER_SYSTEM_H
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,15 +74,28 @@ class PrinterSystem {
 
   // Installed printers in enumeration order; nullopt when enumeration fails.
   virtual std::optional<std::vector<std::string>> PrinterNames() = 0;
-  // Why the last PrinterNames() could not list this system's printers,
-  // naming the print system (its server) that could not be reached; empty
-  // when it could.
+  // Why this thread's last PrinterNames() (or PrinterNamesUntil() that
+  // asked this system) could not list this system's printers, naming the
+  // print system (its server) that could not be reached; empty when it
+  // could.
   virtual std::string ListingFailure() const { return {}; }
+  // Installed printers in enumeration order, as PrinterNames(); but a
+  // system that lists some of its printers without waiting on anything (the
+  // virtual printers) may leave out the rest when a name `found` accepts is
+  // among those, so as not to wait.
+  virtual std::optional<std::vector<std::string>> PrinterNamesUntil(
+      const std::function<bool(std::string_view)>& found) {
+    static_cast<void>(found);
+    return PrinterNames();
+  }
   // The default printer: "" when there is none, nullopt when it cannot be
   // read.
   virtual std::optional<std::string> DefaultPrinterName() = 0;
   // Opens a printer by its exact name; null when it cannot be opened.
   virtual std::unique_ptr<Printer> Open(std::string_view name) = 0;
+  // True when this thread's last Open failed because the print system left
+  // a request unanswered: asking it again now would wait as long again.
+  virtual bool LastOpenStalled() const { return false; }
 };
 
 }  // namespace vxcl

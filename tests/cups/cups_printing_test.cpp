@@ -107,15 +107,22 @@ TEST_F(CupsPrinting, ListsTheDestinationsInCupsOrderWithInstances) {
   for (const std::string& name : *names)
     if (name.starts_with(kPpdQueuePrefix) || name == kRawQueue ||
         name == kRejectingQueue || name.starts_with(kLabelQueue) ||
-        name == kStuckQueue)
+        name == kStuckQueue || name == kSilentQueue || name == kDisabledQueue)
       ours.push_back(name);
-  const std::vector<std::string> expected = {
-      "PPD_sato-2in-203dpi", "PPD_sato-2in-305dpi",
-      "PPD_sato-4in-203dpi", "PPD_sato-4in-305dpi",
-      "PPD_sato-4in-609dpi", "PPD_sato-6in-203dpi",
-      "PPD_sato-6in-305dpi", kRawQueue,
-      kRejectingQueue,       kLabelQueue,
-      kLabelInstance,        kStuckQueue};
+  const std::vector<std::string> expected = {kDisabledQueue,
+                                             "PPD_sato-2in-203dpi",
+                                             "PPD_sato-2in-305dpi",
+                                             "PPD_sato-4in-203dpi",
+                                             "PPD_sato-4in-305dpi",
+                                             "PPD_sato-4in-609dpi",
+                                             "PPD_sato-6in-203dpi",
+                                             "PPD_sato-6in-305dpi",
+                                             kRawQueue,
+                                             kRejectingQueue,
+                                             kLabelQueue,
+                                             kLabelInstance,
+                                             kSilentQueue,
+                                             kStuckQueue};
   EXPECT_EQ(ours, expected);
   EXPECT_EQ(OsPrinterSystem().DefaultPrinterName(), kLabelQueue);
 }
@@ -270,9 +277,12 @@ TEST_F(CupsPrinting, SubmissionWaitsWhileThreeJobsAreQueued) {
     if (!submitted)
       cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, CUPS_JOBID_ALL, 1);
   });
+  // 0: no limit on the wait.
+  ASSERT_EQ(VxclSetSpoolerTimeout(0), 1);
   const auto start = Clock::now();
   const int result =
       SubmitRawJob(CurrentPlatform(), kStuckQueue, "STUCK Job", "x").code;
+  VxclSetSpoolerTimeout(60);
   const auto waited = Clock::now() - start;
   submitted = true;
   canceller.join();

@@ -39,6 +39,10 @@ bool AddQueues(CupsWorld& world, std::string& why) {
       {"-p", kStuckQueue, "-E", "-v", off, "-P", PpdPath("sato-4in-203dpi")},
       {"-p", kRejectingQueue, "-E", "-v", printer, "-P",
        PpdPath("sato-4in-203dpi")},
+      {"-p", kSilentQueue, "-E", "-v", SocketUri(world.hanging->Port()), "-P",
+       PpdPath("sato-4in-203dpi")},
+      {"-p", kDisabledQueue, "-E", "-v", printer, "-P",
+       PpdPath("sato-4in-203dpi")},
       {"-d", kLabelQueue},
   };
   std::string output;
@@ -61,6 +65,10 @@ bool AddQueues(CupsWorld& world, std::string& why) {
     why = "cupsreject failed: " + output;
     return false;
   }
+  if (!cups.Client("cupsdisable", {kDisabledQueue}, &output)) {
+    why = "cupsdisable failed: " + output;
+    return false;
+  }
   cups.WriteClientOptions(std::string("Dest ") + kLabelInstance + "\n");
   return true;
 }
@@ -77,6 +85,7 @@ class CupsEnvironment : public ::testing::Environment {
     }
     world->printer = std::make_unique<EmulatedPrinter>();
     world->switchedOff = std::make_unique<RefusingPort>();
+    world->hanging = std::make_unique<SilentPort>();
     if (!AddQueues(*world, problem.reason)) return;
     world_ = std::move(world);
     theWorld = world_.get();
@@ -86,7 +95,8 @@ class CupsEnvironment : public ::testing::Environment {
     if (!world_) return;
     // Jobs that wait for the printer that is off go first, so that no
     // backend is left retrying.
-    cupsCancelJob2(CUPS_HTTP_DEFAULT, kStuckQueue, CUPS_JOBID_ALL, 1);
+    for (const char* queue : {kStuckQueue, kSilentQueue, kDisabledQueue})
+      cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, CUPS_JOBID_ALL, 1);
     theWorld = nullptr;
     world_->scheduler->Stop();
     world_.reset();

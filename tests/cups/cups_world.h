@@ -20,6 +20,8 @@ inline constexpr const char* kLabelInstance = "SATO_CL4NX/big";
 inline constexpr const char* kRawQueue = "RAW_QUEUE";  // no PPD
 inline constexpr const char* kStuckQueue = "STUCK";    // printer is off
 inline constexpr const char* kRejectingQueue = "REJECTING";
+inline constexpr const char* kSilentQueue = "SILENT";      // printer hangs
+inline constexpr const char* kDisabledQueue = "DISABLED";  // cupsdisable
 // One queue per shipped PPD: this prefix and the file's stem.
 inline constexpr const char* kPpdQueuePrefix = "PPD_";
 
@@ -27,6 +29,7 @@ struct CupsWorld {
   std::unique_ptr<PrivateScheduler> scheduler;
   std::unique_ptr<EmulatedPrinter> printer;   // behind kLabelQueue
   std::unique_ptr<RefusingPort> switchedOff;  // behind kStuckQueue
+  std::unique_ptr<SilentPort> hanging;        // behind kSilentQueue
 };
 
 // Null when the world could not be set up; then `WorldMissing` says why

@@ -134,6 +134,7 @@ const Row kRows[] = {
     ROW(Virtual, NoJob, AsBefore, 0, VxclPreviewFindingCount, ()),
     ROW(Virtual, NoJob, AsBefore, -1, VxclPreviewFinding,
         (0, findingFields, VXCL_FINDING_FIELDS, copiedText, sizeof copiedText)),
+    ROW(Virtual, NoJob, AsBefore, 0, VxclSetSpoolerTimeout, (60)),
     ROW(Virtual, NoJob, AsBefore, -1, VxclPrinterCount, ()),
     ROW(Fake, NoJob, AsBefore, -1, VxclPrinterName,
         (1, copiedText, sizeof copiedText)),

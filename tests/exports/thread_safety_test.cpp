@@ -109,7 +109,7 @@ struct ZeroArguments {
 TEST_F(ThreadSafetyTest, EveryExportWaitsForTheLock) {
   ForEachExport([&](std::string_view name, auto fn) {
     std::atomic<bool> calling{false}, answered{false};
-    std::unique_lock<std::recursive_mutex> held(ExportLock());
+    std::unique_lock<LibraryLock> held(ExportLock());
     std::thread caller([&] {
       ZeroArguments zero;
       calling = true;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -218,6 +220,50 @@ TEST_F(LabelBatchTest, SpoolerFailureCancelsTheWholeBatch) {
                                                "EndPage", "EndDoc"}));
   EXPECT_EQ(p.closed, p.opened);
   EXPECT_EQ(VxclEndBatch(), VXCL_NO_BATCH) << "the batch is gone";
+}
+
+// The queue-wait limit holds for a batch as for a single job, and 151 keeps
+// the spooler's own message as the other spooler codes do.
+TEST_F(LabelBatchTest, QueueThatStaysFullGivesUpWith151SendingNothing) {
+  FakePlatform fake;
+  FakePrinterScript& p = fake.printers.Add("P");
+  p.queue = {4};
+  ASSERT_EQ(VxclSetSpoolerTimeout(2), 1);
+  ASSERT_EQ(VxclBeginBatch(), 1);
+  EXPECT_EQ(EndLabel(1, "P"), 1);
+  EXPECT_EQ(VxclEndBatch(), VXCL_SPOOL_QUEUE_FULL);
+  EXPECT_EQ(LastError(),
+            "the queue of \"P\" still holds 4 jobs after 2 s; nothing was "
+            "sent (VxclSetSpoolerTimeout sets how long to wait)");
+  EXPECT_TRUE(p.steps.empty()) << "nothing sent";
+  EXPECT_EQ(fake.clock.slept, 2000u);
+  EXPECT_EQ(VxclEndBatch(), VXCL_NO_BATCH) << "the batch is gone";
+  ASSERT_EQ(VxclSetSpoolerTimeout(60), 1);
+}
+
+// While the batch waits for the queue, the lock is free: another thread's
+// calls are answered during the wait, not after it.
+TEST_F(LabelBatchTest, OtherThreadsGoOnWhileTheBatchWaits) {
+  FakePlatform fake;
+  FakePrinterScript& p = fake.printers.Add("P");
+  p.queue = {3, 2};
+  ASSERT_EQ(VxclBeginBatch(), 1);
+  EXPECT_EQ(EndLabel(1, "P"), 1);
+  bool answeredDuringWait = false;
+  fake.clock.onSleep = [&] {
+    if (answeredDuringWait || !p.steps.empty()) return;
+    auto other = std::async(std::launch::async, [] {
+      return VxclAddVirtualPrinter("OTHER", 203, 104, 400) == 1 &&
+             VxclRemoveVirtualPrinter("OTHER") == 1;
+    });
+    // Were the lock held, the other thread would wait for ever: the test
+    // then ends at its time-out.
+    answeredDuringWait =
+        other.wait_for(std::chrono::seconds(5)) == std::future_status::ready &&
+        other.get();
+  };
+  EXPECT_EQ(VxclEndBatch(), 1);
+  EXPECT_TRUE(answeredDuringWait);
 }
 
 TEST_F(LabelBatchTest, HostCodeDuringTheWaitMayStartTheNextBatch) {

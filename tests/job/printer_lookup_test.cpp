@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/layered_printer_system.h"
 #include "support/fake_platform.h"
 #include "support/job_fixture.h"
 #include "vxclcmd.h"
@@ -57,6 +58,40 @@ TEST_F(LookupTest, FirstOfTheTrimmedNamesWins) {
   EXPECT_EQ(printer->dotsPerMm, 12);
   EXPECT_FALSE(LookUpPrinter(fake.printers, "label"));
   EXPECT_FALSE(LookUpPrinter(fake.printers, ""));
+}
+
+// The virtual printers lie in front of the operating system's: a name the
+// front layer holds exactly is found without asking the layer behind, which
+// may keep a caller waiting; any other name asks it, and an exact name there
+// still beats a trimmed one in front.
+TEST_F(LookupTest, ExactNameInTheFrontLayerDoesNotAskTheLayerBehind) {
+  FakePrinterSystem front, behind;
+  front.Add("VP");
+  front.Add("Label");
+  behind.Add(" Label");
+  behind.Add("Office");
+  LayeredPrinterSystem both(front, behind);
+
+  behind.throwBadAlloc = true;  // asking it fails the lookup loudly
+  const auto vp = FindInstalledPrinter(both, "VP");
+  ASSERT_TRUE(vp);
+  EXPECT_EQ(*vp, "VP");
+  behind.enumerationFails = true;
+  behind.throwBadAlloc = false;
+  EXPECT_TRUE(FindInstalledPrinter(both, "Label"))
+      << "a failing layer behind loses no name in front";
+
+  behind.enumerationFails = false;
+  const auto exactBehind = FindInstalledPrinter(both, " Label");
+  ASSERT_TRUE(exactBehind);
+  EXPECT_EQ(*exactBehind, " Label");
+  const auto office = FindInstalledPrinter(both, "Office ");
+  ASSERT_TRUE(office);
+  EXPECT_EQ(*office, "Office");
+  const auto vpTrimmed = FindInstalledPrinter(both, " VP");
+  ASSERT_TRUE(vpTrimmed);
+  EXPECT_EQ(*vpTrimmed, "VP");
+  EXPECT_FALSE(FindInstalledPrinter(both, "vp"));
 }
 
 TEST_F(LookupTest, UnusablePrintersAreNotFound) {

@@ -63,6 +63,65 @@ TEST_F(RawJobTest, ThreeQueuedJobsWaitInOneSecondRoundsServicingEvents) {
   EXPECT_GT(dispatchedDuringWait, 0);
 }
 
+// The host's limit on the queue wait, put back to the default after a test.
+struct QueueWaitLimit {
+  explicit QueueWaitLimit(int seconds) { VxclSetSpoolerTimeout(seconds); }
+  ~QueueWaitLimit() { VxclSetSpoolerTimeout(60); }
+};
+
+TEST_F(RawJobTest, QueueThatStaysFullGivesUpAtTheLimitSendingNothing) {
+  struct Case {
+    int limit;  // 0: as long as it takes
+    std::vector<std::optional<int>> queue;
+    int code;
+    std::uint32_t waitedMs;  // before the settle wait, if sent
+  };
+  std::vector<std::optional<int>> tenMinutesFull(600, 3);
+  tenMinutesFull.push_back(2);
+  const Case cases[] = {
+      {60, {3}, 151, 60000},  // the default
+      {3, {5}, 151, 3000},
+      {3, {3, 3, 3, 2}, 1, 3000},  // room at the last look
+      {3, {3, 3, 3, 3, 2}, 151, 3000},
+      {0, tenMinutesFull, 1, 600000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.limit);
+    FakePlatform platformFake;
+    FakePrinterScript& p = platformFake.printers.Add("P");
+    p.queue = c.queue;
+    const QueueWaitLimit limit(c.limit);
+    const Outcome sent = SubmitRawJob(CurrentPlatform(), "P", "P Job", "x");
+    EXPECT_EQ(sent.code, c.code);
+    const std::uint32_t settle = c.code == 1 ? 1000 : 0;
+    EXPECT_GE(platformFake.clock.slept, c.waitedMs + settle);
+    EXPECT_LE(platformFake.clock.slept, c.waitedMs + settle + 10);
+    EXPECT_EQ(p.closed, 1);
+    if (c.code == 151) {
+      EXPECT_TRUE(p.steps.empty()) << "nothing sent";
+      EXPECT_EQ(sent.message,
+                "the queue of \"P\" still holds " +
+                    std::to_string(p.queue.front().value()) + " jobs after " +
+                    std::to_string(c.limit) +
+                    " s; nothing was sent (VxclSetSpoolerTimeout sets how long "
+                    "to wait)");
+    }
+  }
+}
+
+TEST_F(RawJobTest, NegativeLimitIsRefusedAndTheLimitKept) {
+  const QueueWaitLimit limit(5);
+  EXPECT_EQ(VxclSetSpoolerTimeout(-1), 0);
+  char message[256];
+  VxclLastError(message, sizeof message);
+  EXPECT_STREQ(message,
+               "VxclSetSpoolerTimeout: seconds -1 is below 0 (0 waits as long "
+               "as it takes); the limit stays 5 s");
+  fake.printers.Add("P").queue = {3};
+  EXPECT_EQ(SubmitRawJob(platform(), "P", "d", "x").code, 151);
+  EXPECT_EQ(fake.clock.slept, 5000u);
+}
+
 TEST_F(RawJobTest, QuitRequestIsSwallowed) {
   fake.printers.Add("P");
   fake.events.waiting = {Taken::Other, Taken::Quit, Taken::Other};

@@ -55,6 +55,7 @@ namespace vxcl::test {
   X(VxclPreviewWarnings)        \
   X(VxclPreviewFindingCount)    \
   X(VxclPreviewFinding)         \
+  X(VxclSetSpoolerTimeout)      \
   X(VxclPrinterCount)           \
   X(VxclPrinterName)            \
   X(VxclPrinterMetrics)

@@ -148,6 +148,17 @@ static size_t ReadPortOutput(unsigned char *bytes, size_t capacity) {
   return length;
 }
 
+/* The queue-wait limit is set, a negative one refused; the document below
+ * then goes out under a limit of one second. */
+static void TheSpoolerTimeoutIsSet(void) {
+  CHECK_INT(1, API(VxclSetSpoolerTimeout)(1));
+  CHECK_INT(0, API(VxclSetSpoolerTimeout)(-1));
+  char message[256];
+  API(VxclLastError)(message, sizeof message);
+  CHECK(strstr(message, "the limit stays 1 s") != NULL, "VxclLastError: %s",
+        message);
+}
+
 /* The whole job, NUL byte included, reaches the printer's port as one RAW
  * document; the second after it is spent servicing the host's timer. */
 static void ARawDocumentReachesThePort(void) {
@@ -198,6 +209,7 @@ const struct CheckCase kWinspoolChecks[] = {
     {"InstallTheWinePrinter", InstallTheWinePrinter},
     {"TheLookupReadsTheDriver", TheLookupReadsTheDriver},
     {"TheLookupMatchesNamesAsInstalled", TheLookupMatchesNamesAsInstalled},
+    {"TheSpoolerTimeoutIsSet", TheSpoolerTimeoutIsSet},
     {"ARawDocumentReachesThePort", ARawDocumentReachesThePort},
     {"APrinterRemovedBeforeTheJobEnds", APrinterRemovedBeforeTheJobEnds},
     {NULL, NULL},

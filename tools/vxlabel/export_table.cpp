@@ -240,6 +240,8 @@ const std::vector<ExportSignature>& AllExports() {
       VXL_ROW(VxclCancelBatch),
       // The encoding of the script's strings, for scripts kept in a code page.
       VXL_ROW(VxclSetTextEncoding),
+      // How long a submission may wait for the printer's queue.
+      VXL_ROW(VxclSetSpoolerTimeout),
       // Label preview: a script can draw the jobs it sent.
       VXL_ROW(VxclVirtualJobPreview),
       // The library's version, for scripts that note it.

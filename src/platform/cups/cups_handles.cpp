@@ -2,12 +2,25 @@
 
 #include <dlfcn.h>
 
+#include "platform/spooler_limits.h"
+
 namespace vxcl::cups {
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 10000;
-constexpr double kRequestTimeoutSeconds = 10.0;
+// The connection of this thread whose scheduler last left a request
+// unanswered.
+thread_local const http_t* stalledConnection = nullptr;
+
+// Called by libcups when a request has waited a whole timeout: give up, and
+// give up on every later request of this connection at once, so that a
+// scheduler that stopped answering costs one timeout per call, not one per
+// request (libcups makes several, and retries).
+int GiveUp(http_t* http, void*) {
+  stalledConnection = http;
+  httpSetTimeout(http, 0.001, GiveUp, nullptr);
+  return 0;
+}
 
 // libcups keeps data per thread whose destructor is libcups code: were
 // libcups unloaded along with this library while a thread that printed
@@ -29,14 +42,18 @@ void KeepLibcupsLoaded() {
 
 Connection ConnectToScheduler() {
   KeepLibcupsLoaded();
+  const std::uint32_t timeoutMs = RequestTimeoutMs();
   Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
-                               cupsEncryption(), 1, kConnectTimeoutMs,
+                               cupsEncryption(), 1, static_cast<int>(timeoutMs),
                                nullptr));
-  // Without a callback, a request that sees no progress for this long fails.
-  if (http)
-    httpSetTimeout(http.get(), kRequestTimeoutSeconds, nullptr, nullptr);
+  if (http) {
+    if (stalledConnection == http.get()) stalledConnection = nullptr;
+    httpSetTimeout(http.get(), timeoutMs / 1000.0, GiveUp, nullptr);
+  }
   return http;
 }
+
+bool Stalled(const http_t* http) { return http && stalledConnection == http; }
 
 std::string DestName(const cups_dest_t& dest) {
   std::string name = dest.name ? dest.name : "";

@@ -29,9 +29,14 @@ using Ipp = std::unique_ptr<ipp_t, IppFreer>;
 
 // A new connection to the scheduler libcups is set up for (CUPS_SERVER,
 // client.conf, or the local default); null when it cannot be reached. Its
-// requests time out instead of waiting for ever on a scheduler that stopped
-// answering.
+// requests time out (RequestTimeoutMs) instead of waiting for ever on a
+// scheduler that stopped answering; after one has, the later ones fail at
+// once. Only libcups calls that take this connection may use it: others
+// open connections of their own that wait a minute or more.
 Connection ConnectToScheduler();
+
+// True when a request on this connection timed out.
+bool Stalled(const http_t* http);
 
 // The queue's name as the library lists it: "name" or "name/instance".
 std::string DestName(const cups_dest_t& dest);

@@ -13,15 +13,17 @@ class CupsPrinterSystem final : public PrinterSystem {
   // The destinations in the order CUPS lists them, instances as
   // "name/instance"; nullopt when the scheduler cannot be asked.
   std::optional<std::vector<std::string>> PrinterNames() override;
-  std::string ListingFailure() const override { return listingFailure_; }
+  // This thread's last listing's failure.
+  std::string ListingFailure() const override;
   // CUPS' default destination.
   std::optional<std::string> DefaultPrinterName() override;
   // The destination of exactly this name (letter case counting, as the
   // lookup compares); null when there is none or the scheduler is down.
   std::unique_ptr<Printer> Open(std::string_view name) override;
+  bool LastOpenStalled() const override { return stalled_; }
 
  private:
-  std::string listingFailure_;
+  static thread_local bool stalled_;
 };
 
 }  // namespace vxcl::cups

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/host_text.h"
+#include "platform/thread_message.h"
 
 namespace vxcl {
 
@@ -158,10 +159,17 @@ class WinspoolPrinter final : public Printer {
   std::string failure_;
 };
 
+// Per thread: listings run without the library's lock.
+thread_local ThreadMessage listingFailure{};
+
 }  // namespace
 
+std::string WinspoolPrinterSystem::ListingFailure() const {
+  return listingFailure.Get();
+}
+
 std::optional<std::vector<std::string>> WinspoolPrinterSystem::PrinterNames() {
-  listingFailure_.clear();
+  listingFailure.Clear();
   DWORD needed = 0;
   DWORD returned = 0;
   EnumPrintersA(kLocalAndConnections, nullptr, 4, nullptr, 0, &needed,
@@ -170,10 +178,10 @@ std::optional<std::vector<std::string>> WinspoolPrinterSystem::PrinterNames() {
   auto buffer = ZeroedBuffer(needed);
   if (!EnumPrintersA(kLocalAndConnections, nullptr, 4, buffer.get(), needed,
                      &needed, &returned)) {
-    listingFailure_ =
+    listingFailure.Set(
         "the Windows print spooler could not list its printers "
         "(error " +
-        std::to_string(GetLastError()) + ")";
+        std::to_string(GetLastError()) + ")");
     return std::nullopt;
   }
   const auto* records = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.get());

@@ -13,15 +13,13 @@ class WinspoolPrinterSystem final : public PrinterSystem {
  public:
   // Local printers and printer connections (EnumPrintersA, level 4).
   std::optional<std::vector<std::string>> PrinterNames() override;
-  std::string ListingFailure() const override { return listingFailure_; }
+  // This thread's last listing's failure.
+  std::string ListingFailure() const override;
   // EnumPrintersA with PRINTER_ENUM_DEFAULT (level 5); where that lists
   // nothing, as on the NT family, GetDefaultPrinterA.
   std::optional<std::string> DefaultPrinterName() override;
   // OpenPrinterA with no defaults.
   std::unique_ptr<Printer> Open(std::string_view name) override;
-
- private:
-  std::string listingFailure_;
 };
 
 }  // namespace vxcl

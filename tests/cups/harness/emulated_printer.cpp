@@ -102,4 +102,15 @@ RefusingPort::RefusingPort() { socket_ = BindLoopback(port_); }
 
 RefusingPort::~RefusingPort() { close(socket_); }
 
+// The kernel completes connections into the backlog; nothing accepts them.
+SilentPort::SilentPort() {
+  socket_ = BindLoopback(port_);
+  if (listen(socket_, 16) != 0) {
+    close(socket_);
+    throw std::runtime_error("cannot listen on 127.0.0.1");
+  }
+}
+
+SilentPort::~SilentPort() { close(socket_); }
+
 }  // namespace vxcl::test

@@ -58,6 +58,21 @@ class RefusingPort {
   int port_ = 0;
 };
 
+// A port on 127.0.0.1 that takes connections but never reads from them: a
+// printer that hangs.
+class SilentPort {
+ public:
+  SilentPort();
+  ~SilentPort();
+  SilentPort(const SilentPort&) = delete;
+  SilentPort& operator=(const SilentPort&) = delete;
+  int Port() const { return port_; }
+
+ private:
+  int socket_ = -1;
+  int port_ = 0;
+};
+
 }  // namespace vxcl::test
 
 #endif

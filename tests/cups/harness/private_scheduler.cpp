@@ -284,8 +284,17 @@ std::unique_ptr<PrivateScheduler> PrivateScheduler::Start(const fs::path& dir,
 
 PrivateScheduler::~PrivateScheduler() { Stop(); }
 
+void PrivateScheduler::Freeze() {
+  if (pid_ > 0) kill(pid_, SIGSTOP);
+}
+
+void PrivateScheduler::Resume() {
+  if (pid_ > 0) kill(pid_, SIGCONT);
+}
+
 void PrivateScheduler::Stop() {
   if (pid_ > 0) {
+    kill(pid_, SIGCONT);
     kill(pid_, SIGTERM);
     WaitFor(pid_, kStopTimeout);
     pid_ = -1;

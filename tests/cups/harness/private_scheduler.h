@@ -46,6 +46,11 @@ class PrivateScheduler {
   // system-wide lpoptions file of this process's CUPS clients.
   void WriteClientOptions(const std::string& text);
 
+  // Freezes the scheduler (SIGSTOP): its socket still accepts connections
+  // but nothing answers them. Resume thaws it; Stop thaws it first.
+  void Freeze();
+  void Resume();
+
   // Stops the scheduler (it stops its jobs' backends); idempotent.
   void Stop();
 
