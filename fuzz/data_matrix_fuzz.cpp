@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const double y = vxcl::fuzz::Millimetres(in);
   const std::string text = in.ConsumeRemainingBytesAsString();
 
-  const int result = vxcl::AddDataMatrix(job, direction, x, y, settings, text);
+  const int result =
+      vxcl::AddDataMatrix(job, direction, x, y, settings, text).code;
   if (result == VXCL_DATAMATRIX_DATA) {
     Require(text.empty() || text.size() > vxcl::kDataMatrixMaxData);
     Require(job.body.empty());

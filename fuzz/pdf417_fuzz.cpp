@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   Require(!HasEscape(converted));
   Require(vxcl::ConvertControlEscapes(converted) == converted);
 
-  const int result = vxcl::AddPdf417(job, direction, 1.0, 2.0, settings, text);
+  const int result =
+      vxcl::AddPdf417(job, direction, 1.0, 2.0, settings, text).code;
   if (result == VXCL_PDF417_DATA) {
     Require(converted.empty() || converted.size() > vxcl::kPdf417MaxData);
     Require(job.body.empty());
