@@ -45,11 +45,11 @@ def test_every_export_is_declared_as_the_header_declares_it() -> None:
 
 
 def test_result_codes_match_their_list() -> None:
-    spec = importlib.util.spec_from_file_location(
+    module_spec = importlib.util.spec_from_file_location(
         "generate_results", ROOT / "python" / "tools" / "generate_results.py")
-    assert spec and spec.loader
-    generator = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(generator)
+    assert module_spec and module_spec.loader
+    generator = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(generator)
     module = ROOT / "python" / "vxclcmd" / "_results.py"
     assert module.read_text() == generator.render(generator.read_rows()), (
         "run python/tools/generate_results.py")

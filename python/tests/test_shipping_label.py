@@ -16,11 +16,11 @@ def test_python_example_prints_the_scripts_bytes(tmp_path: Path) -> None:
                     "--out", str(tmp_path)], check=True, capture_output=True, cwd=ROOT)
     from_c = (tmp_path / "1.prn").read_bytes()
 
-    spec = importlib.util.spec_from_file_location(
+    module_spec = importlib.util.spec_from_file_location(
         "shipping_label", ROOT / "python/examples/shipping_label.py")
-    assert spec and spec.loader
-    example = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(example)
+    assert module_spec and module_spec.loader
+    example = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(example)
     with vx.VirtualPrinter("Label Printer") as printer:
         example.print_shipping_label("Label Printer")
         assert printer.jobs == [from_c]

@@ -1,7 +1,6 @@
 #include "platform/cups/cups_handles.h"
 
-#include <dlfcn.h>
-
+#include "platform/portable/kept_loaded.h"
 #include "platform/spooler_limits.h"
 
 namespace vxcl::cups {
@@ -28,11 +27,7 @@ int GiveUp(http_t* http, void*) {
 // stays loaded (this library itself can still be unloaded).
 void KeepLibcupsLoaded() {
   static const bool kept = [] {
-    Dl_info cups{}, self{};
-    if (dladdr(reinterpret_cast<void*>(&cupsServer), &cups) &&
-        dladdr(reinterpret_cast<void*>(&KeepLibcupsLoaded), &self) &&
-        cups.dli_fbase != self.dli_fbase)
-      dlopen(cups.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+    KeepLoaded(reinterpret_cast<void*>(&cupsServer));
     return true;
   }();
   (void)kept;
